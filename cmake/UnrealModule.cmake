@@ -86,6 +86,11 @@ function(ue_add_module ModuleDir)
 	endif()
 
 	file(GLOB_RECURSE Sources CONFIGURE_DEPENDS "${ModuleDir}/Private/*.cpp")
+	if(NOT Sources AND NOT GeneratedSources)
+		# A module of headers only still has its library, as in the engine.
+		set(Sources "${CMAKE_BINARY_DIR}/Rules/${Name}.Empty.cpp")
+		file(WRITE "${Sources}" "")
+	endif()
 	add_library(${Name} SHARED ${Sources} ${GeneratedSources})
 	set_target_properties(${Name} PROPERTIES
 		OUTPUT_NAME "UnrealEditor-${Name}"

@@ -1,0 +1,9 @@
+using UnrealBuildTool;
+
+public class Core : ModuleRules
+{
+	public Core(ReadOnlyTargetRules Target) : base(Target)
+	{
+		PublicDependencyModuleNames.AddRange(new string[] { });
+	}
+}

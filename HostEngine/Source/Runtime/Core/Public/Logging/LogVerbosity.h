@@ -1,0 +1,28 @@
+#pragma once
+
+#include "CoreTypes.h"
+
+namespace ELogVerbosity
+{
+	enum Type : uint8
+	{
+		NoLogging = 0,
+		/** Prints the message, then aborts the process. */
+		Fatal,
+		Error,
+		Warning,
+		Display,
+		Log,
+		Verbose,
+		VeryVerbose,
+		All = VeryVerbose,
+		NumVerbosity,
+		VerbosityMask = 0xf,
+		SetColor = 0x40,
+		BreakOnLog = 0x80
+	};
+} // namespace ELogVerbosity
+
+/** "Fatal", "Error", "Warning", "Display", "Log", "Verbose", "VeryVerbose". */
+CORE_API const TCHAR* ToString(ELogVerbosity::Type Verbosity);
+CORE_API ELogVerbosity::Type ParseLogVerbosityFromString(const TCHAR* VerbosityString);

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "CoreTypes.h"
+
+/**
+ * Whether a shared pointer's reference counts may be touched from several threads at once.
+ * Both modes count atomically here; the mode still takes part in the type, as in the engine.
+ */
+enum class ESPMode : uint8
+{
+	NotThreadSafe = 0,
+	ThreadSafe = 1
+};
+
+template<class ObjectType, ESPMode InMode = ESPMode::ThreadSafe> class TSharedRef;
+template<class ObjectType, ESPMode InMode = ESPMode::ThreadSafe> class TSharedPtr;
+template<class ObjectType, ESPMode InMode = ESPMode::ThreadSafe> class TWeakPtr;
+template<class ObjectType, ESPMode InMode = ESPMode::ThreadSafe> class TSharedFromThis;
