@@ -1,0 +1,15 @@
+#include "HostTest/UnrealEdProbe.h"
+#include "Modules/ModuleManager.h"
+
+/** The editor module: asset editors, factories and transactions. */
+class FUnrealEdModule : public IModuleInterface
+{
+public:
+	virtual void ShutdownModule() override
+	{
+		// Editors still open close with the editor, before the modules their panels use go away.
+		HostTest::CloseAllAssetEditors();
+	}
+};
+
+IMPLEMENT_MODULE(FUnrealEdModule, UnrealEd);

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "CoreMinimal.h"
+#include "Logging/TokenizedMessage.h"
+
+namespace UE::Host
+{
+	struct FMessageLogRecord
+	{
+		FName LogName;
+		EMessageSeverity::Type Severity;
+		FString Text;
+		/** A notification raised by FMessageLog::Notify rather than a message. */
+		bool bIsNotification;
+	};
+
+	TArray<FMessageLogRecord> GetMessageLogRecords();
+	void ClearMessageLogRecords();
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "UObject/Object.h"
+#include "UObject/UObjectGlobals.h"
+#include "UObject/CoreNative.h"
+#include "UObject/Class.h"
+#include "UObject/Package.h"
+#include "UObject/MetaData.h"
+#include "UObject/UnrealType.h"
+#include "UObject/HostPropertyToString.h"

@@ -1,0 +1,26 @@
+#pragma once
+
+// The host's undo buffer. The editor's transaction system lives above CoreUObject in the engine;
+// the host keeps a single buffer here so that UObject::Modify can record into it and UnrealEd's
+// FScopedTransaction can open and close transactions.
+
+#include "CoreMinimal.h"
+
+class UObject;
+
+namespace HostTransactions
+{
+	/** Opens a transaction (nested ones join the outermost); returns the nesting depth before it. */
+	COREUOBJECT_API int32 Begin(const TCHAR* Context, const FText& Description);
+
+	/** Closes the innermost transaction; the outermost one is committed when it closes. Returns the remaining depth. */
+	COREUOBJECT_API int32 End();
+
+	/** Drops the outermost transaction with everything recorded in it. */
+	COREUOBJECT_API void Cancel();
+
+	COREUOBJECT_API bool IsActive();
+
+	/** Records the object in the open transaction; false when none is open or it is already recorded. */
+	COREUOBJECT_API bool RecordObject(UObject* Object);
+}

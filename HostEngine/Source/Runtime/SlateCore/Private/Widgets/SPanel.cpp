@@ -1,0 +1,5 @@
+#include "Widgets/SPanel.h"
+
+SPanel::SPanel() = default;
+
+SPanel::~SPanel() = default;

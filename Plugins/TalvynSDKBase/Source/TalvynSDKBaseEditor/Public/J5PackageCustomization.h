@@ -1,0 +1,86 @@
+#pragma once
+
+#include "CoreMinimal.h"
+#include "Delegates/IDelegateInstance.h"
+#include "IDetailCustomization.h"
+#include "Input/Reply.h"
+#include "UObject/WeakObjectPtrTemplates.h"
+
+class IDetailLayoutBuilder;
+class UJ5Package;
+
+/**
+ * Details customization of the package asset: turns its details panel into the package's control panel,
+ * with buttons for its commands, an asset picker, live counts and the list of references outside its directory.
+ * Every widget callback reaches the instance through a weak binding and does nothing once it is gone.
+ */
+class TALVYNSDKBASEEDITOR_API FJ5PackageCustomization : public IDetailCustomization
+{
+public:
+	FJ5PackageCustomization();
+
+	/** Copies carry the builder and package pointers only: never the weak self-reference, never the change subscription. */
+	FJ5PackageCustomization(const FJ5PackageCustomization& Other);
+	FJ5PackageCustomization(FJ5PackageCustomization&& Other);
+	FJ5PackageCustomization& operator=(const FJ5PackageCustomization& Other);
+	FJ5PackageCustomization& operator=(FJ5PackageCustomization&& Other);
+
+	/** Removes the change subscription of the latest CustomizeDetails, if its package still lives. */
+	virtual ~FJ5PackageCustomization() override;
+
+	/** A fresh customization for PropertyEditor, owned by a shared reference so that weak bindings to it can be made. */
+	static TSharedRef<IDetailCustomization> MakeInstance();
+
+	//~ Begin IDetailCustomization interface
+	virtual void CustomizeDetails(IDetailLayoutBuilder& DetailBuilder) override;
+	//~ End IDetailCustomization interface
+
+	/** Asks the details view to rebuild the whole panel, which runs CustomizeDetails again on a new instance. */
+	void RefreshDetails();
+
+protected:
+	bool IsButtonEnabled() const;
+
+	FReply OnFindAssetsClicked();
+	FReply OnRemoveAssetsClicked();
+	FReply OnApplyCookClicked();
+	FReply OnMakePakClicked();
+	FReply OnCookFilesClicked();
+	FReply OnGetDependenciesClicked();
+	FReply OnCopyDependenciesClicked();
+
+	FText OnGetFindAssetsButtonText() const;
+	FText OnGetFindAssetsButtonTooltipText() const;
+	FText OnGetRemoveAssetsButtonText() const;
+	FText OnGetRemoveAssetsButtonTooltipText() const;
+	FText OnGetApplyCookButtonText() const;
+	FText OnGetApplyCookButtonTooltipText() const;
+	FText OnGetMakePakButtonText() const;
+	FText OnGetMakePakButtonTooltipText() const;
+	FText OnGetCookFilesButtonText() const;
+	FText OnGetCookFilesButtonTooltipText() const;
+	FText OnGetGetDependenciesButtonText() const;
+	FText OnGetGetDependenciesButtonTooltipText() const;
+	FText OnGetCopyDependenciesButtonText() const;
+	FText OnGetCopyDependenciesButtonTooltipText() const;
+
+	/** The layout builder of the latest CustomizeDetails; owned by the details view. */
+	IDetailLayoutBuilder* DetailBuilder;
+
+	/** The first customized object, if it is a package asset; owned by the object system. */
+	UJ5Package* Package;
+
+private:
+	/** Package, unless it has been destroyed since it was recorded (an asset deleted while its panel is open). */
+	UJ5Package* GetLivePackage() const;
+
+	/** Withdraws the change subscription, if its package still lives. */
+	void Unsubscribe();
+
+	/** Weak view of Package, to tell whether it still lives. */
+	TWeakObjectPtr<UJ5Package> WeakPackage;
+
+	/** The package that holds this instance's change subscription, and the subscription's handle. */
+	TWeakObjectPtr<UJ5Package> SubscribedPackage;
+	FDelegateHandle PackageChangedHandle;
+};
