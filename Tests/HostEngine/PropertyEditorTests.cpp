@@ -301,7 +301,8 @@ namespace
 				.ValueContent()[SNew(STextBlock).Text(FText::FromString(TEXT("value")))];
 		};
 		TSharedRef<IDetailsView> View = HostTest::OpenDetailsView({MakePackage(TEXT("/Game/Details/Rows"))});
-		const HostTest::FDetailCategoryLayout* Rows = HostTest::GetLayout(View).FindCategory(TEXT("Rows"));
+		const HostTest::FDetailPanelLayout Layout = HostTest::GetLayout(View);
+		const HostTest::FDetailCategoryLayout* Rows = Layout.FindCategory(TEXT("Rows"));
 		ASSERT_NE(Rows, nullptr);
 		ASSERT_EQ(Rows->Rows.Num(), 2);
 		EXPECT_TRUE(Rows->Rows[0].HasWholeRowContent());

@@ -232,6 +232,46 @@ void UJ5Package::FindAllDependencies()
 		}
 	}
 
+	// Outside packages that the package's own content names directly are listed at depth 0, even when another
+	// outside package reaches them first; a walk over the inside packages alone finds them.
+	TSet<FName> DirectOutside;
+	{
+		TSet<FName> InsideSeen;
+		InsideSeen.Add(GetPackage()->GetFName());
+		TArray<FName> InsideQueue;
+		for (const FName Root : Roots)
+		{
+			InsideSeen.Add(Root);
+			InsideQueue.Add(Root);
+		}
+		TArray<FName> References;
+		for (int32 Index = 0; Index < InsideQueue.Num(); ++Index)
+		{
+			References.Reset();
+			AssetRegistry.GetDependencies(InsideQueue[Index], References, EDependencyCategory::Package, EDependencyQuery::NoRequirements);
+			for (const FName Reference : References)
+			{
+				const FNameBuilder ReferenceName(Reference);
+				const FStringView ReferenceView = ReferenceName.ToView();
+				if (FPackageName::IsScriptPackage(ReferenceView) || J5Package::IsEnginePackage(ReferenceView))
+				{
+					continue;
+				}
+				if (!J5Package::IsPackageInDirectory(ReferenceView, Directory))
+				{
+					DirectOutside.Add(Reference);
+					continue;
+				}
+				bool bAlreadySeen = false;
+				InsideSeen.Add(Reference, &bAlreadySeen);
+				if (!bAlreadySeen)
+				{
+					InsideQueue.Add(Reference);
+				}
+			}
+		}
+	}
+
 	// Depth first, without recursion (dependency chains can be long): an outside package enters the map right before
 	// the outside packages it pulls in, so that the panel's indented list reads as a tree.
 	TArray<FName> PendingDependencies;
@@ -283,6 +323,11 @@ void UJ5Package::FindAllDependencies()
 			{
 				NewDependencies.Add(Dependency);
 				Enter(Dependency, 0);
+			}
+			else if (OutsideDepth > 0 && DirectOutside.Contains(Dependency))
+			{
+				// Left for the inside package that names it, which lists it at depth 0.
+				Visited.Remove(Dependency);
 			}
 			else
 			{

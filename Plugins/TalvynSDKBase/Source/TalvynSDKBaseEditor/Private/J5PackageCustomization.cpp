@@ -67,6 +67,9 @@ namespace J5PackageCustomization
 FJ5PackageCustomization::FJ5PackageCustomization()
 	: DetailBuilder(nullptr)
 	, Package(nullptr)
+	, bHasWeakDetailBuilder(false)
+	, bRunningCommand(false)
+	, bRefreshRequested(false)
 {
 }
 
@@ -74,6 +77,10 @@ FJ5PackageCustomization::FJ5PackageCustomization(const FJ5PackageCustomization& 
 	: IDetailCustomization()
 	, DetailBuilder(Other.DetailBuilder)
 	, Package(Other.Package)
+	, WeakDetailBuilder(Other.WeakDetailBuilder)
+	, bHasWeakDetailBuilder(Other.bHasWeakDetailBuilder)
+	, bRunningCommand(false)
+	, bRefreshRequested(false)
 	, WeakPackage(Other.WeakPackage)
 {
 }
@@ -82,6 +89,10 @@ FJ5PackageCustomization::FJ5PackageCustomization(FJ5PackageCustomization&& Other
 	: IDetailCustomization()
 	, DetailBuilder(Other.DetailBuilder)
 	, Package(Other.Package)
+	, WeakDetailBuilder(Other.WeakDetailBuilder)
+	, bHasWeakDetailBuilder(Other.bHasWeakDetailBuilder)
+	, bRunningCommand(false)
+	, bRefreshRequested(false)
 	, WeakPackage(Other.WeakPackage)
 {
 }
@@ -91,6 +102,8 @@ FJ5PackageCustomization& FJ5PackageCustomization::operator=(const FJ5PackageCust
 	// The weak self-reference and the subscription belong to this instance and stay with it.
 	DetailBuilder = Other.DetailBuilder;
 	Package = Other.Package;
+	WeakDetailBuilder = Other.WeakDetailBuilder;
+	bHasWeakDetailBuilder = Other.bHasWeakDetailBuilder;
 	WeakPackage = Other.WeakPackage;
 	return *this;
 }
@@ -99,6 +112,8 @@ FJ5PackageCustomization& FJ5PackageCustomization::operator=(FJ5PackageCustomizat
 {
 	DetailBuilder = Other.DetailBuilder;
 	Package = Other.Package;
+	WeakDetailBuilder = Other.WeakDetailBuilder;
+	bHasWeakDetailBuilder = Other.bHasWeakDetailBuilder;
 	WeakPackage = Other.WeakPackage;
 	return *this;
 }
@@ -113,9 +128,22 @@ TSharedRef<IDetailCustomization> FJ5PackageCustomization::MakeInstance()
 	return MakeShareable(new FJ5PackageCustomization());
 }
 
+void FJ5PackageCustomization::CustomizeDetails(const TSharedPtr<IDetailLayoutBuilder>& InDetailBuilder)
+{
+	if (!InDetailBuilder.IsValid())
+	{
+		return;
+	}
+	CustomizeDetails(*InDetailBuilder);
+	WeakDetailBuilder = InDetailBuilder;
+	bHasWeakDetailBuilder = true;
+}
+
 void FJ5PackageCustomization::CustomizeDetails(IDetailLayoutBuilder& InDetailBuilder)
 {
 	DetailBuilder = &InDetailBuilder;
+	WeakDetailBuilder.Reset();
+	bHasWeakDetailBuilder = false;
 
 	TArray<TWeakObjectPtr<UObject>> Objects;
 	InDetailBuilder.GetObjectsBeingCustomized(Objects);
@@ -139,7 +167,15 @@ void FJ5PackageCustomization::CustomizeDetails(IDetailLayoutBuilder& InDetailBui
 		// The pin keeps the customization alive while the rebuild drops the panel's own reference to it.
 		if (const TSharedPtr<FJ5PackageCustomization> Customization = WeakThis.Pin())
 		{
-			Customization->RefreshDetails();
+			if (Customization->bRunningCommand)
+			{
+				// Rebuilding now would free the builder that the running command refreshes afterwards.
+				Customization->bRefreshRequested = true;
+			}
+			else
+			{
+				Customization->RefreshDetails();
+			}
 		}
 	});
 
@@ -214,11 +250,7 @@ void FJ5PackageCustomization::CustomizeDetails(IDetailLayoutBuilder& InDetailBui
 			{
 				if (const TSharedPtr<FJ5PackageCustomization> Customization = WeakThis.Pin())
 				{
-					if (UJ5Package* const LivePackage = Customization->GetLivePackage())
-					{
-						LivePackage->AddAsset(AssetData);
-					}
-					Customization->RefreshDetails();
+					Customization->RunCommand([&AssetData](UJ5Package& LivePackage) { LivePackage.AddAsset(AssetData); }, true);
 				}
 			}))
 		]
@@ -351,11 +383,13 @@ void FJ5PackageCustomization::CustomizeDetails(IDetailLayoutBuilder& InDetailBui
 
 void FJ5PackageCustomization::RefreshDetails()
 {
-	// The details view rebuilds at once and may release this instance's builder: nothing of it is touched afterwards.
-	if (DetailBuilder != nullptr)
+	// The details view rebuilds at once and releases the builder of the panel it replaces. A command whose package
+	// operation broadcast a change has had its panel rebuilt already, and its builder is gone.
+	if (DetailBuilder == nullptr || (bHasWeakDetailBuilder && !WeakDetailBuilder.IsValid()))
 	{
-		DetailBuilder->ForceRefreshDetails();
+		return;
 	}
+	DetailBuilder->ForceRefreshDetails();
 }
 
 bool FJ5PackageCustomization::IsButtonEnabled() const
@@ -365,68 +399,38 @@ bool FJ5PackageCustomization::IsButtonEnabled() const
 
 FReply FJ5PackageCustomization::OnFindAssetsClicked()
 {
-	if (UJ5Package* const LivePackage = GetLivePackage())
-	{
-		LivePackage->FindAllAssets();
-	}
-	return FReply::Handled();
+	return RunCommand([](UJ5Package& LivePackage) { LivePackage.FindAllAssets(); }, false);
 }
 
 FReply FJ5PackageCustomization::OnRemoveAssetsClicked()
 {
-	if (UJ5Package* const LivePackage = GetLivePackage())
-	{
-		LivePackage->RemoveAllAssets();
-	}
-	return FReply::Handled();
+	return RunCommand([](UJ5Package& LivePackage) { LivePackage.RemoveAllAssets(); }, false);
 }
 
 FReply FJ5PackageCustomization::OnApplyCookClicked()
 {
-	if (UJ5Package* const LivePackage = GetLivePackage())
-	{
-		LivePackage->ApplyCookSettings();
-	}
-	return FReply::Handled();
+	return RunCommand([](UJ5Package& LivePackage) { LivePackage.ApplyCookSettings(); }, false);
 }
 
 FReply FJ5PackageCustomization::OnMakePakClicked()
 {
-	if (UJ5Package* const LivePackage = GetLivePackage())
-	{
-		LivePackage->MakePakFile();
-	}
-	return FReply::Handled();
+	return RunCommand([](UJ5Package& LivePackage) { LivePackage.MakePakFile(); }, false);
 }
 
 FReply FJ5PackageCustomization::OnCookFilesClicked()
 {
-	if (UJ5Package* const LivePackage = GetLivePackage())
-	{
-		LivePackage->CookAssets();
-	}
-	return FReply::Handled();
+	return RunCommand([](UJ5Package& LivePackage) { LivePackage.CookAssets(); }, false);
 }
 
 FReply FJ5PackageCustomization::OnGetDependenciesClicked()
 {
-	if (UJ5Package* const LivePackage = GetLivePackage())
-	{
-		LivePackage->FindAllDependencies();
-		// The warning and the rows that depend on the result are fixed at layout time.
-		RefreshDetails();
-	}
-	return FReply::Handled();
+	// The warning and the rows that depend on the result are fixed at layout time.
+	return RunCommand([](UJ5Package& LivePackage) { LivePackage.FindAllDependencies(); }, true);
 }
 
 FReply FJ5PackageCustomization::OnCopyDependenciesClicked()
 {
-	if (UJ5Package* const LivePackage = GetLivePackage())
-	{
-		LivePackage->CopyDependencies();
-		RefreshDetails();
-	}
-	return FReply::Handled();
+	return RunCommand([](UJ5Package& LivePackage) { LivePackage.CopyDependencies(); }, true);
 }
 
 FText FJ5PackageCustomization::OnGetFindAssetsButtonText() const
@@ -507,6 +511,28 @@ UJ5Package* FJ5PackageCustomization::GetLivePackage() const
 		return nullptr;
 	}
 	return Package;
+}
+
+FReply FJ5PackageCustomization::RunCommand(TFunctionRef<void(UJ5Package&)> Operation, const bool bRefreshAfterwards)
+{
+	UJ5Package* const LivePackage = GetLivePackage();
+	if (LivePackage == nullptr)
+	{
+		return FReply::Handled();
+	}
+
+	bRunningCommand = true;
+	bRefreshRequested = false;
+	Operation(*LivePackage);
+	bRunningCommand = false;
+
+	if (bRefreshAfterwards || bRefreshRequested)
+	{
+		bRefreshRequested = false;
+		// Last use of this instance: the rebuild replaces it.
+		RefreshDetails();
+	}
+	return FReply::Handled();
 }
 
 void FJ5PackageCustomization::Unsubscribe()

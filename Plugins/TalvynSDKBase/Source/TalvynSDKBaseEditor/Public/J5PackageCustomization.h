@@ -4,6 +4,7 @@
 #include "Delegates/IDelegateInstance.h"
 #include "IDetailCustomization.h"
 #include "Input/Reply.h"
+#include "Templates/Function.h"
 #include "UObject/WeakObjectPtrTemplates.h"
 
 class IDetailLayoutBuilder;
@@ -33,9 +34,15 @@ public:
 
 	//~ Begin IDetailCustomization interface
 	virtual void CustomizeDetails(IDetailLayoutBuilder& DetailBuilder) override;
+	/** Lays out the panel as the reference form does, and remembers weakly whether the builder is still alive. */
+	virtual void CustomizeDetails(const TSharedPtr<IDetailLayoutBuilder>& DetailBuilder) override;
 	//~ End IDetailCustomization interface
 
-	/** Asks the details view to rebuild the whole panel, which runs CustomizeDetails again on a new instance. */
+	/**
+	 * Asks the details view to rebuild the whole panel, which runs CustomizeDetails again on a new instance.
+	 * Does nothing once the panel's builder has been released, as happens when a change broadcast of the
+	 * package rebuilt the panel while a command was running.
+	 */
 	void RefreshDetails();
 
 protected:
@@ -74,8 +81,22 @@ private:
 	/** Package, unless it has been destroyed since it was recorded (an asset deleted while its panel is open). */
 	UJ5Package* GetLivePackage() const;
 
+	/**
+	 * Runs a package operation for a command. A change broadcast by the operation rebuilds this panel once the
+	 * operation has returned rather than in the middle of it; bRefreshAfterwards rebuilds it in any case.
+	 */
+	FReply RunCommand(TFunctionRef<void(UJ5Package&)> Operation, bool bRefreshAfterwards);
+
 	/** Withdraws the change subscription, if its package still lives. */
 	void Unsubscribe();
+
+	/** Weak view of DetailBuilder where the details view shares it, to tell whether it still lives. */
+	TWeakPtr<IDetailLayoutBuilder> WeakDetailBuilder;
+	bool bHasWeakDetailBuilder;
+
+	/** A command's package operation is running; a change broadcast meanwhile only asks for a rebuild afterwards. */
+	bool bRunningCommand;
+	bool bRefreshRequested;
 
 	/** Weak view of Package, to tell whether it still lives. */
 	TWeakObjectPtr<UJ5Package> WeakPackage;

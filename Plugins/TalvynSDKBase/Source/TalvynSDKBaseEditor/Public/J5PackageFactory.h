@@ -4,7 +4,6 @@
 #include "Factories/Factory.h"
 #include "J5PackageFactory.generated.h"
 
-/** Creates new package assets from the Content Browser's new-asset menu. */
 UCLASS()
 class UJ5PackageFactory : public UFactory
 {
