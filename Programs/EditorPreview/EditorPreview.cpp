@@ -28,6 +28,7 @@ namespace
 		"  new <folder> <name>   create a package asset, as the Content Browser's Talvyn > Package entry does\n"
 		"  open <asset path>     open an existing package asset\n"
 		"  click <label>         click the button with that label\n"
+		"  cook                  run the package's Cook Assets command (the panel has no button for it)\n"
 		"  pick <asset path>     choose an asset in the \"Add Asset\" picker\n"
 		"  expand <group>        open a group;  collapse <group>  close it\n"
 		"  search <text>         type into the panel's search box (empty clears it)\n"

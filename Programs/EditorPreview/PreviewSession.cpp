@@ -3,6 +3,7 @@
 #include "AssetRegistry/AssetData.h"
 #include "AssetRegistry/AssetRegistryModule.h"
 #include "AssetRegistry/IAssetRegistry.h"
+#include "FileHelpers.h"
 #include "HostTest/AssetRegistryProbe.h"
 #include "HostTest/AssetToolsProbe.h"
 #include "HostTest/CoreProbe.h"
@@ -16,8 +17,10 @@
 #include "HostTest/UnrealEdProbe.h"
 #include "IDetailsView.h"
 #include "J5Package.h"
+#include "Misc/PackageName.h"
 #include "Modules/ModuleManager.h"
 #include "PropertyCustomizationHelpers.h"
+#include "Templates/Casts.h"
 #include "UObject/Package.h"
 #include "UObject/UObjectGlobals.h"
 #include "Widgets/Input/SButton.h"
@@ -303,6 +306,28 @@ void FPreviewSession::Start()
 	}
 	bStarted = true;
 
+	// The sample's content as the editor holds it once loaded, and on disk in the working copy, where the cook reads it.
+	HostTest::LoadRegisteredAssets();
+	TArray<FAssetData> AllAssets;
+	IAssetRegistry::GetChecked().GetAllAssets(AllAssets);
+	TArray<UPackage*> ContentPackages;
+	for (const FAssetData& Asset : AllAssets)
+	{
+		if (UPackage* Package = Asset.GetPackage())
+		{
+			ContentPackages.AddUnique(Package);
+			continue;
+		}
+		// Assets of classes the host does not have (a widget blueprint) stay on disk only, as a placeholder file.
+		FString Filename;
+		if (FPackageName::TryConvertLongPackageNameToFilename(Asset.PackageName.ToString(), Filename, FPackageName::GetAssetPackageExtension()))
+		{
+			fs::create_directories(fs::path(ToUtf8(Filename)).parent_path(), Error);
+			std::ofstream(ToUtf8(Filename)) << "package " << ToUtf8(Asset.PackageName.ToString()) << "\n";
+		}
+	}
+	UEditorLoadingAndSavingUtils::SavePackages(ContentPackages, /*bOnlyDirty=*/false);
+
 	Print("Project " + ProjectName + ": " + std::to_string(HostTest::GetNumRegisteredAssets()) + " assets, "
 		+ std::to_string(HostTest::GetNumRegisteredDependencies()) + " package references; changes go to a working copy, <work>/" + ProjectName + ", removed at exit\n");
 	LogLinesShown = HostTest::GetRecordedLogLines().Num();
@@ -357,6 +382,10 @@ bool FPreviewSession::RunAction(const std::string& RawLine)
 		RequireArgument("a button label");
 		Click(Argument);
 	}
+	else if (Verb == "cook")
+	{
+		Cook();
+	}
 	else if (Verb == "pick")
 	{
 		RequireArgument("an asset path");
@@ -378,7 +407,7 @@ bool FPreviewSession::RunAction(const std::string& RawLine)
 	}
 	else if (Verb != "show")
 	{
-		throw FPreviewError("unknown action " + Quoted(Verb) + "; actions are new, open, click, pick, expand, collapse, search, picker, show, quit.");
+		throw FPreviewError("unknown action " + Quoted(Verb) + "; actions are new, open, click, cook, pick, expand, collapse, search, picker, show, quit.");
 	}
 	Print(RenderPanel());
 	ReportActivity();
@@ -524,6 +553,20 @@ void FPreviewSession::Click(const std::string& Label)
 	{
 		Print("(the button did not respond)\n");
 	}
+}
+
+void FPreviewSession::Cook()
+{
+	const TSharedRef<IDetailsView> Panel = RequireView();
+	const TArray<TWeakObjectPtr<UObject>>& Selected = Panel->GetSelectedObjects();
+	UJ5Package* Package = Selected.Num() > 0 ? Cast<UJ5Package>(Selected[0].Get()) : nullptr;
+	if (Package == nullptr)
+	{
+		throw FPreviewError("the open panel shows no package asset to cook.");
+	}
+	// The panel has no button for it; the command runs as the editor's other entry points would run it.
+	Print("Cook Assets (the package's command; the panel shows no button for it)\n");
+	Package->CookAssets();
 }
 
 void FPreviewSession::Pick(const std::string& AssetPath)

@@ -57,6 +57,8 @@ private:
 	void NewPackage(const std::string& Folder, const std::string& Name);
 	void OpenPackage(const std::string& AssetPath);
 	void Click(const std::string& Label);
+	/** Runs the package's Cook Assets command, which no button shows. */
+	void Cook();
 	void Pick(const std::string& AssetPath);
 	void SetGroup(const std::string& Group, bool bExpanded);
 	void Search(const std::string& Text);

@@ -138,10 +138,14 @@ TEST_F(FPreviewTest, DefaultRunWalksThroughTheWholeFlowInOrder)
 		"> click Add All Assets", "Main Assets: 9 | Assets To Cook: 9",
 		"> click Find Dependencies", "5 referenced assets are outside of this package's directory.", "\xE2\x96\xB8 Missing Dependencies",
 		"> expand Missing Dependencies", "\xE2\x96\xBE Missing Dependencies", "    /Game/Talvyn/Pack2/BP_Lamp\n        /Game/Talvyn/Pack2/SM_Lamp\n",
-		"> click Copy Dependencies", "\"Copy Dependencies\" is not available yet",
-		"> click Find Dependencies",
+		"> click Copy Dependencies", "MissingDependencies     0 Map elements",
+		"/Game/Shared/Materials/M_Stone copied to /Game/Talvyn/Pack/Dependencies/Game/Shared/Materials/M_Stone.",
+		"5 of 5 outside packages copied into /Game/Talvyn/Pack/Dependencies, 0 skipped.",
+		"> click Find Dependencies", "MissingDependencies     0 Map elements",
 		"> click Apply Cook Settings", "added /Game/Talvyn/Pack to the directories to always cook", "(saved to <work>/DemoProject/Config/DefaultGame.ini)",
-		"> click Make Pak File", "Make Pak File: 5 referenced packages lie outside /Game/Talvyn/Pack" })
+		"> cook", "-run=cook -targetplatform=Linux", "notification | Cook complete",
+		"> click Make Pak File", "\"../../../DemoProject/Content/Talvyn/Pack/Dependencies/Game/Shared/Textures/T_Stone_N.uasset\"",
+		"notification | Pak written: wrote <work>/DemoProject/Saved/Talvyn/PKG_Arena/PKG_Arena.pak" })
 	{
 		const size_t Found = FindAfter(Result.Out, Expected, At);
 		ASSERT_NE(Found, std::string::npos) << "missing, or out of order: " << Expected << "\n" << Result.Out;

@@ -344,7 +344,7 @@ TEST_F(FPanelCommandsTest, CopyDependenciesRunsOnceAndRefreshesOnce)
 
 	EXPECT_TRUE(Click(View, TEXT("Copy Dependencies")).IsEventHandled());
 
-	EXPECT_EQ(CountPluginLines(TEXT("Copy Dependencies")), 1);
+	EXPECT_EQ(CountPluginLines(TEXT("outside packages copied into")), 1);
 	EXPECT_EQ(Refreshes(View), Before + 1);
 	EXPECT_EQ(BroadcastCount, 0);
 }
@@ -355,13 +355,13 @@ TEST_F(FPanelCommandsTest, DependencyCommandsRefreshAfterTheirOperationHasReturn
 	const TSharedRef<IDetailsView> View = OpenPanel();
 	FillPackage(View);
 
-	// The search reports the engine content it met each time it runs; the copy reports itself.
+	// The search reports the engine content it met each time it runs; the copy ends with its summary.
 	TArray<int32> EngineReportsSeenByBuild;
 	TArray<int32> CopyReportsSeenByBuild;
 	BuildHook = [&]()
 	{
 		EngineReportsSeenByBuild.Add(CountPluginLines(TEXT("/Engine/BasicShapes/Cube")));
-		CopyReportsSeenByBuild.Add(CountPluginLines(TEXT("Copy Dependencies")));
+		CopyReportsSeenByBuild.Add(CountPluginLines(TEXT("outside packages copied into")));
 	};
 
 	Click(View, TEXT("Find Dependencies"));

@@ -58,6 +58,15 @@ namespace HostTest
 	/** The same for text in memory; SourceName stands for the file name in messages. */
 	ASSETREGISTRY_API bool LoadAssetRegistryFromString(const FString& Text, const FString& SourceName, FString& OutError);
 
+	/**
+	 * Makes in memory, as the editor loading them from disk would, every registered asset whose class is
+	 * loaded: its package (clean) and the asset object, which holds the references that the package's
+	 * dependency records name: hard ones to the asset of the referenced package, soft ones as its path
+	 * (references to script packages are left out, those to packages without a known asset kept as
+	 * paths). Assets already in memory are left as they are. Returns how many assets were made.
+	 */
+	ASSETREGISTRY_API int32 LoadRegisteredAssets();
+
 	ASSETREGISTRY_API int32 GetNumRegisteredAssets();
 	/** The number of recorded (referencer, dependency) pairs. */
 	ASSETREGISTRY_API int32 GetNumRegisteredDependencies();

@@ -45,6 +45,12 @@ namespace HostTest
 	ASSETTOOLS_API int32 GetAssetToolsCallCount();
 	ASSETTOOLS_API void ResetAssetToolsCalls();
 
+	/**
+	 * Makes DuplicateAsset fail (return null, as when the engine cannot create the package) once
+	 * NumSucceeding further calls have succeeded; a negative number lets every call succeed again.
+	 */
+	ASSETTOOLS_API void FailDuplicateAssetAfter(int32 NumSucceeding);
+
 	/** One entry of the Content Browser's new-asset menu. */
 	struct FNewAssetMenuEntry
 	{

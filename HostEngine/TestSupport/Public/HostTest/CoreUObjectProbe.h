@@ -3,6 +3,7 @@
 // What tests can observe of, and do to, the host's object system.
 
 #include "CoreMinimal.h"
+#include "UObject/SoftObjectPath.h"
 #include "UObject/WeakObjectPtrTemplates.h"
 
 class UClass;
@@ -100,6 +101,16 @@ namespace HostTest
 	/** The transaction open now (empty when none is). */
 	COREUOBJECT_API FTransactionRecord GetOpenTransaction();
 	COREUOBJECT_API void ClearTransactionRecords();
+
+	/**
+	 * Sets the references an asset holds, standing for its saved property data: hard ones to objects,
+	 * soft ones as paths. Archives see them through UObject::Serialize, and the registry records them as
+	 * the package's dependencies when the package is saved and scanned.
+	 */
+	COREUOBJECT_API void SetObjectReferences(UObject* Object, const TArray<UObject*>& HardReferences, const TArray<FSoftObjectPath>& SoftReferences);
+	/** The hard references the object holds (null where the target is gone). */
+	COREUOBJECT_API TArray<UObject*> GetHardReferences(const UObject* Object);
+	COREUOBJECT_API TArray<FSoftObjectPath> GetSoftReferences(const UObject* Object);
 
 	/** Maps a content root ("/Game/") to a directory, for package file names. */
 	COREUOBJECT_API void SetContentRoot(const FString& RootPath, const FString& Directory);

@@ -43,4 +43,11 @@ namespace HostTest
 
 	/** A stand-in for the level editor, for passing as the host an asset is opened from. */
 	UNREALED_API TSharedRef<IToolkitHost> MakeLevelEditorToolkitHost();
+
+	/** The packages UEditorLoadingAndSavingUtils saved since the last reset, in order. */
+	UNREALED_API TArray<FName> GetSavedPackages();
+	/** Forgets the saved packages and the failures asked for. */
+	UNREALED_API void ResetSavedPackages();
+	/** Makes saving the package fail (as a read-only file would) until the next reset. */
+	UNREALED_API void FailSavingPackage(FName PackageName);
 }

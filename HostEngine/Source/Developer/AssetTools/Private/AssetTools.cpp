@@ -1,6 +1,9 @@
 #include "AssetTools.h"
 
 #include "AssetRegistry/AssetRegistryModule.h"
+#include "AssetRegistry/IAssetRegistry.h"
+#include "Misc/PackageName.h"
+#include "Serialization/ArchiveUObject.h"
 #include "Factories/Factory.h"
 #include "UObject/Class.h"
 #include "UObject/Package.h"
@@ -176,6 +179,96 @@ UObject* FAssetTools::CreateAsset(const FString& AssetName, const FString& Packa
 		NewAsset->MarkPackageDirty();
 	}
 	return NewAsset;
+}
+
+UObject* FAssetTools::DuplicateAsset(const FString& AssetName, const FString& PackagePath, UObject* OriginalObject)
+{
+	AssetToolsPrivate::RecordCall(TEXT("DuplicateAsset"));
+	if (OriginalObject == nullptr)
+	{
+		return nullptr;
+	}
+	const FString PackageName = PackagePath + TEXT("/") + AssetName;
+	if (!FPackageName::IsValidLongPackageName(PackageName))
+	{
+		UE_LOG(LogAssetTools, Warning, TEXT("DuplicateAsset: %s is not a valid package name"), *PackageName);
+		return nullptr;
+	}
+	TArray<FAssetData> Existing;
+	IAssetRegistry::GetChecked().GetAssetsByPackageName(FName(*PackageName), Existing);
+	if (FindPackage(nullptr, *PackageName) != nullptr || Existing.Num() > 0 || FPackageName::DoesPackageExist(PackageName))
+	{
+		UE_LOG(LogAssetTools, Warning, TEXT("DuplicateAsset: an asset already exists at %s"), *PackageName);
+		return nullptr;
+	}
+	if (AssetToolsPrivate::ConsumeDuplicateFailure())
+	{
+		UE_LOG(LogAssetTools, Error, TEXT("DuplicateAsset: failed to create the package %s"), *PackageName);
+		return nullptr;
+	}
+
+	UPackage* Package = CreatePackage(*PackageName);
+	UObject* Duplicate = StaticDuplicateObject(OriginalObject, Package, FName(*AssetName));
+	if (OriginalObject->GetPackage()->ContainsMap())
+	{
+		Package->SetPackageFlags(PKG_ContainsMap);
+	}
+	FAssetRegistryModule::AssetCreated(Duplicate);
+	Duplicate->MarkPackageDirty();
+	return Duplicate;
+}
+
+namespace AssetToolsPrivate
+{
+	/** Points soft object paths that name a key of the map at its value. */
+	class FSoftObjectPathFixupArchive : public FArchiveUObject
+	{
+	public:
+		explicit FSoftObjectPathFixupArchive(const TMap<FSoftObjectPath, FSoftObjectPath>& InRedirects)
+			: Redirects(InRedirects)
+		{
+			ArIsModifyingWeakAndStrongReferences = true;
+		}
+
+		using FArchiveUObject::operator<<;
+		virtual FArchive& operator<<(FSoftObjectPath& Value) override
+		{
+			if (const FSoftObjectPath* Redirect = Redirects.Find(Value))
+			{
+				Value = *Redirect;
+				++Count;
+			}
+			return *this;
+		}
+
+		int32 Count = 0;
+
+	private:
+		const TMap<FSoftObjectPath, FSoftObjectPath>& Redirects;
+	};
+}
+
+void FAssetTools::RenameReferencingSoftObjectPaths(const TArray<UPackage*> PackagesToCheck, const TMap<FSoftObjectPath, FSoftObjectPath>& AssetRedirectorMap)
+{
+	AssetToolsPrivate::RecordCall(TEXT("RenameReferencingSoftObjectPaths"));
+	for (UPackage* Package : PackagesToCheck)
+	{
+		if (Package == nullptr)
+		{
+			continue;
+		}
+		AssetToolsPrivate::FSoftObjectPathFixupArchive Fixup(AssetRedirectorMap);
+		TArray<UObject*> Objects;
+		GetObjectsWithOuter(Package, Objects, /*bIncludeNestedObjects=*/true);
+		for (UObject* Object : Objects)
+		{
+			Object->Serialize(Fixup);
+		}
+		if (Fixup.Count > 0)
+		{
+			Package->MarkPackageDirty();
+		}
+	}
 }
 
 TArray<UFactory*> FAssetTools::GetNewAssetFactories() const

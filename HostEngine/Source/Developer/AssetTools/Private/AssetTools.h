@@ -27,6 +27,8 @@ public:
 	virtual EAssetTypeCategories::Type FindAdvancedAssetCategory(FName CategoryKey) const override;
 	virtual void GetAllAdvancedAssetCategories(TArray<FAdvancedAssetCategory>& OutCategoryList) const override;
 	virtual UObject* CreateAsset(const FString& AssetName, const FString& PackagePath, UClass* AssetClass, UFactory* Factory, FName CallingContext = NAME_None) override;
+	virtual UObject* DuplicateAsset(const FString& AssetName, const FString& PackagePath, UObject* OriginalObject) override;
+	virtual void RenameReferencingSoftObjectPaths(const TArray<UPackage*> PackagesToCheck, const TMap<FSoftObjectPath, FSoftObjectPath>& AssetRedirectorMap) override;
 	virtual TArray<UFactory*> GetNewAssetFactories() const override;
 	//~ End IAssetTools interface
 
@@ -56,6 +58,9 @@ namespace AssetToolsPrivate
 {
 	/** Notes a call of an IAssetTools function, for the host's tests. */
 	void RecordCall(const TCHAR* FunctionName);
+
+	/** Whether the next DuplicateAsset call is to fail, as the tests asked. */
+	bool ConsumeDuplicateFailure();
 
 	/** The asset tools of the loaded module, or null. */
 	FAssetTools* GetLoadedAssetTools();

@@ -3,10 +3,12 @@
 #include "CoreMinimal.h"
 #include "AssetTypeCategories.h"
 #include "IAssetTypeActions.h"
+#include "UObject/SoftObjectPath.h"
 
 class UClass;
 class UFactory;
 class UObject;
+class UPackage;
 
 /** An asset category registered by name, as the Content Browser lists it. */
 struct FAdvancedAssetCategory
@@ -71,6 +73,19 @@ public:
 	 * records it in the asset registry. Returns null when the factory made nothing.
 	 */
 	virtual UObject* CreateAsset(const FString& AssetName, const FString& PackagePath, UClass* AssetClass, UFactory* Factory, FName CallingContext = NAME_None) = 0;
+
+	/**
+	 * Copies OriginalObject into a new package PackagePath/AssetName, records the copy in the asset
+	 * registry and marks its package dirty; the copy is not saved. Returns null, and makes nothing,
+	 * when an asset or package of that name exists already.
+	 */
+	virtual UObject* DuplicateAsset(const FString& AssetName, const FString& PackagePath, UObject* OriginalObject) = 0;
+
+	/**
+	 * In the given packages only, makes every soft object path that names a key of the map name its value
+	 * instead; packages that changed are marked dirty.
+	 */
+	virtual void RenameReferencingSoftObjectPaths(const TArray<UPackage*> PackagesToCheck, const TMap<FSoftObjectPath, FSoftObjectPath>& AssetRedirectorMap) = 0;
 
 	/** The class defaults of every factory offered in the new-asset menu. */
 	virtual TArray<UFactory*> GetNewAssetFactories() const = 0;

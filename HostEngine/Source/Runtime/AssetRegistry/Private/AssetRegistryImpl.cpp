@@ -1,6 +1,11 @@
 #include "AssetRegistryImpl.h"
 
+#include "HAL/FileManager.h"
+#include "Misc/PackageName.h"
+#include "Serialization/ArchiveUObject.h"
 #include "UObject/Class.h"
+#include "UObject/Package.h"
+#include "UObject/SoftObjectPath.h"
 #include "UObject/Object.h"
 #include "UObject/UObjectGlobals.h"
 #include "UObject/UObjectHash.h"
@@ -1159,6 +1164,103 @@ void FAssetRegistryImpl::SearchAllAssets(bool bSynchronousSearch)
 
 void FAssetRegistryImpl::ScanPathsSynchronous(const TArray<FString>& InPaths, bool bForceRescan, bool bIgnoreDenyListScanFilters)
 {
+}
+
+namespace AssetRegistryPrivate
+{
+	/** Collects the packages an object refers to, as saving writes them into the package's imports. */
+	class FPackageReferenceCollector : public FArchiveUObject
+	{
+	public:
+		explicit FPackageReferenceCollector(FName InOwnPackage)
+			: OwnPackage(InOwnPackage)
+		{
+			ArIsObjectReferenceCollector = true;
+		}
+
+		using FArchiveUObject::operator<<;
+		virtual FArchive& operator<<(UObject*& Object) override
+		{
+			if (Object != nullptr && Object->GetPackage() != nullptr)
+			{
+				Add(Object->GetPackage()->GetFName(), /*bHard=*/true);
+			}
+			return *this;
+		}
+
+		virtual FArchive& operator<<(FSoftObjectPath& Path) override
+		{
+			if (!Path.IsNull())
+			{
+				Add(Path.GetLongPackageFName(), /*bHard=*/false);
+			}
+			return *this;
+		}
+
+		/** Referenced packages in the order first met, each with whether any reference to it is hard. */
+		TArray<TPair<FName, bool>> References;
+
+	private:
+		void Add(FName Package, bool bHard)
+		{
+			if (Package == OwnPackage || Package.IsNone())
+			{
+				return;
+			}
+			for (TPair<FName, bool>& Reference : References)
+			{
+				if (Reference.Key == Package)
+				{
+					Reference.Value = Reference.Value || bHard;
+					return;
+				}
+			}
+			References.Add(TPair<FName, bool>(Package, bHard));
+		}
+
+		FName OwnPackage;
+	};
+}
+
+void FAssetRegistryImpl::ScanFilesSynchronous(const TArray<FString>& InFilePaths, bool bForceRescan)
+{
+	using namespace UE::AssetRegistry;
+
+	for (const FString& File : InFilePaths)
+	{
+		FString PackageNameString;
+		if (!IFileManager::Get().FileExists(*File) || !FPackageName::TryConvertFilenameToLongPackageName(File, PackageNameString))
+		{
+			continue;
+		}
+		// The host writes package files from the packages in memory, so it reads a saved package's
+		// content back from there rather than parsing the file.
+		UPackage* Package = FindPackage(nullptr, *PackageNameString);
+		if (Package == nullptr)
+		{
+			continue;
+		}
+		const FName PackageName = Package->GetFName();
+
+		AssetRegistryPrivate::FPackageReferenceCollector Collector(PackageName);
+		TArray<UObject*> Objects;
+		GetObjectsWithOuter(Package, Objects, /*bIncludeNestedObjects=*/true);
+		for (UObject* Object : Objects)
+		{
+			Object->Serialize(Collector);
+			if (Object->GetOuter() == Package && Object->IsAsset() && !ContainsAsset(PackageName, Object->GetFName()))
+			{
+				AddAsset(PackageName, Object->GetFName(), Object->GetClass()->GetClassPathName());
+			}
+		}
+
+		RemovePackageDependencies(PackageName);
+		for (const TPair<FName, bool>& Reference : Collector.References)
+		{
+			const EDependencyProperty Properties = (Reference.Value ? EDependencyProperty::Hard : EDependencyProperty::None) | EDependencyProperty::Game;
+			AddDependency(PackageName, Reference.Key, Properties);
+		}
+	}
 }
 
 void FAssetRegistryImpl::WaitForCompletion()

@@ -44,6 +44,7 @@ public:
 	virtual bool IsLoadingAssets() const override;
 	virtual void SearchAllAssets(bool bSynchronousSearch) override;
 	virtual void ScanPathsSynchronous(const TArray<FString>& InPaths, bool bForceRescan = false, bool bIgnoreDenyListScanFilters = false) override;
+	virtual void ScanFilesSynchronous(const TArray<FString>& InFilePaths, bool bForceRescan = false) override;
 	virtual void WaitForCompletion() override;
 	virtual FAssetAddedEvent& OnAssetAdded() override;
 	virtual FAssetRemovedEvent& OnAssetRemoved() override;

@@ -362,11 +362,6 @@ void UJ5Package::FindAllDependencies()
 	EndChange();
 }
 
-void UJ5Package::CopyDependencies()
-{
-	LogNotAvailable(TEXT("Copy Dependencies"));
-}
-
 void UJ5Package::PostInitProperties()
 {
 	Super::PostInitProperties();
@@ -422,9 +417,4 @@ void UJ5Package::BeginChange()
 void UJ5Package::EndChange()
 {
 	OnPackageChanged.Broadcast();
-}
-
-void UJ5Package::LogNotAvailable(const TCHAR* OperationName) const
-{
-	UE_LOG(LogTalvynSDK, Warning, TEXT("%s: \"%s\" is not available yet; nothing was changed."), *GetPathName(), OperationName);
 }

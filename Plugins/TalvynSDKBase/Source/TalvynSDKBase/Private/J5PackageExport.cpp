@@ -1,4 +1,5 @@
 #include "J5Package.h"
+#include "J5PackageExportReport.h"
 #include "TalvynSDKBaseLog.h"
 
 #if WITH_EDITOR
@@ -78,8 +79,7 @@ namespace J5PackageExport
 		return FPaths::Combine(FPaths::ProjectSavedDir(), TEXT("Talvyn"), Package.GetName());
 	}
 
-	/** Writes the reason of a refusal or failure to the log and the message log, and shows it. */
-	static void ReportFailure(const UJ5Package& Package, const FString& Title, const FString& Reason)
+	void ReportFailure(const UJ5Package& Package, const FString& Title, const FString& Reason)
 	{
 		UE_LOG(LogTalvynSDK, Error, TEXT("%s: %s: %s"), *Package.GetName(), *Title, *Reason);
 		FMessageLog(MessageLogName).SuppressLoggingToOutputLog(true).Error(FText::FromString(FString::Printf(TEXT("%s: %s: %s"), *Package.GetName(), *Title, *Reason)));
@@ -96,10 +96,24 @@ namespace J5PackageExport
 		}
 	}
 
-	static void ReportSuccess(const UJ5Package& Package, const FString& Title, const FString& Detail)
+	void ReportSuccess(const UJ5Package& Package, const FString& Title, const FString& Detail, bool bNotify)
 	{
 		UE_LOG(LogTalvynSDK, Log, TEXT("%s: %s: %s"), *Package.GetName(), *Title, *Detail);
 		FMessageLog(MessageLogName).SuppressLoggingToOutputLog(true).Info(FText::FromString(FString::Printf(TEXT("%s: %s: %s"), *Package.GetName(), *Title, *Detail)));
+		if (!bNotify)
+		{
+			return;
+		}
+		FNotificationInfo Info(FText::FromString(Title));
+		Info.SubText = FText::FromString(Detail);
+		Info.bFireAndForget = false;
+		Info.bUseThrobber = false;
+		Info.ExpireDuration = 5.0f;
+		if (TSharedPtr<SNotificationItem> Item = FSlateNotificationManager::Get().AddNotification(Info))
+		{
+			Item->SetCompletionState(SNotificationItem::CS_Success);
+			Item->ExpireAndFadeout();
+		}
 	}
 
 	/**
@@ -255,8 +269,7 @@ namespace J5PackageExport
 		}
 	};
 
-	/** The reason a tool run cannot start now, or empty. */
-	static FString GetBusyReason()
+	FString GetBusyReason()
 	{
 		const TSharedPtr<FToolRun>& Running = FToolRun::Current();
 		return Running.IsValid() ? FString::Printf(TEXT("%s is still running; wait for it to finish or cancel it."), *Running->ToolName) : FString();

@@ -55,9 +55,19 @@ public:
 	/** Walks the package dependencies of the main assets and fills Dependencies and MissingDependencies afresh. */
 	void FindAllDependencies();
 
+	/** Adds the directory and the package's maps to the project's cook settings and saves them to DefaultGame.ini. */
 	void ApplyCookSettings();
+
+	/** Runs the engine's cook commandlet over the directory's content, with a notification that follows it. */
 	void CookAssets();
+
+	/** Writes the cooked files of the main assets and their dependencies into <Name>.pak with UnrealPak. */
 	void MakePakFile();
+
+	/**
+	 * Copies every package of MissingDependencies into <PackageDirectory>/Dependencies, below the path it
+	 * came from, and points the package's content and the copies at the copies; originals stay as they are.
+	 */
 	void CopyDependencies();
 
 	//~ Begin UObject interface
@@ -76,7 +86,4 @@ private:
 
 	/** Tells the panels about a change that has been made. */
 	void EndChange();
-
-	/** Writes the warning of an operation that is not available yet. */
-	void LogNotAvailable(const TCHAR* OperationName) const;
 };

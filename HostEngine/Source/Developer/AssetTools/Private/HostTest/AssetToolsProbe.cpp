@@ -23,10 +23,33 @@ namespace AssetToolsPrivate
 	{
 		CallLog().Add(FName(FunctionName));
 	}
+
+	/** Successful duplications left before the next one fails; negative: none fails. */
+	static int32 DuplicatesBeforeFailure = -1;
+
+	bool ConsumeDuplicateFailure()
+	{
+		if (DuplicatesBeforeFailure < 0)
+		{
+			return false;
+		}
+		if (DuplicatesBeforeFailure == 0)
+		{
+			DuplicatesBeforeFailure = -1;
+			return true;
+		}
+		--DuplicatesBeforeFailure;
+		return false;
+	}
 }
 
 namespace HostTest
 {
+	void FailDuplicateAssetAfter(int32 NumSucceeding)
+	{
+		AssetToolsPrivate::DuplicatesBeforeFailure = NumSucceeding;
+	}
+
 	TArray<TSharedRef<IAssetTypeActions>> GetRegisteredAssetTypeActions()
 	{
 		const FAssetTools* AssetTools = AssetToolsPrivate::GetLoadedAssetTools();

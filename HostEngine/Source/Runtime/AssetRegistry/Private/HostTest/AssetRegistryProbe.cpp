@@ -3,6 +3,11 @@
 #include "AssetRegistry/AssetRegistryModule.h"
 #include "AssetRegistryImpl.h"
 #include "Containers/StringConv.h"
+#include "HostTest/CoreUObjectProbe.h"
+#include "Misc/PackageName.h"
+#include "UObject/Class.h"
+#include "UObject/Package.h"
+#include "UObject/UObjectGlobals.h"
 #include "Modules/ModuleManager.h"
 
 #include <cerrno>
@@ -467,6 +472,92 @@ namespace HostTest
 		}
 		const FUTF8ToTCHAR Converted(Bytes.data(), static_cast<int32>(Bytes.size()));
 		return LoadAssetRegistryFromString(FString(Converted.Length(), Converted.Get()), Filename, OutError);
+	}
+
+	int32 LoadRegisteredAssets()
+	{
+		using namespace UE::AssetRegistry;
+
+		FAssetRegistryImpl& Registry = AssetRegistryProbePrivate::GetRegistry();
+		TArray<FAssetData> Assets;
+		Registry.GetAllAssets(Assets);
+
+		TArray<UObject*> Made;
+		for (const FAssetData& Asset : Assets)
+		{
+			UClass* Class = FindObject<UClass>(nullptr, *Asset.AssetClassPath.ToString());
+			if (Class == nullptr || Class->HasAnyClassFlags(CLASS_Abstract))
+			{
+				continue;
+			}
+			UPackage* Package = CreatePackage(*Asset.PackageName.ToString());
+			if (FindObjectFast<UObject>(Package, Asset.AssetName) != nullptr)
+			{
+				continue;
+			}
+			UObject* Object = NewObject<UObject>(Package, Class, Asset.AssetName, RF_Public | RF_Standalone | RF_Transactional);
+			if (Class->GetName() == TEXT("World"))
+			{
+				Package->SetPackageFlags(PKG_ContainsMap);
+			}
+			Package->ClearPackageFlags(PKG_NewlyCreated);
+			Package->SetDirtyFlag(false);
+			Made.Add(Object);
+		}
+
+		// The first asset in memory of each package stands for what a reference to the package names.
+		auto FindPackageAsset = [&Registry](FName PackageName) -> UObject*
+		{
+			TArray<FAssetData> PackageAssets;
+			Registry.GetAssetsByPackageName(PackageName, PackageAssets);
+			for (const FAssetData& PackageAsset : PackageAssets)
+			{
+				if (UObject* Object = PackageAsset.FastGetAsset(false))
+				{
+					return Object;
+				}
+			}
+			return nullptr;
+		};
+
+		for (UObject* Object : Made)
+		{
+			const FName PackageName = Object->GetPackage()->GetFName();
+			TArray<FName> HardTargets;
+			TArray<FName> SoftTargets;
+			Registry.GetDependencies(PackageName, HardTargets, EDependencyCategory::Package, EDependencyQuery::Hard);
+			Registry.GetDependencies(PackageName, SoftTargets, EDependencyCategory::Package, EDependencyQuery::Soft);
+
+			TArray<UObject*> HardReferences;
+			TArray<FSoftObjectPath> SoftReferences;
+			auto AddReference = [&](FName Target, bool bHard)
+			{
+				const FString TargetName = Target.ToString();
+				if (Target == PackageName || FPackageName::IsScriptPackage(TargetName))
+				{
+					return;
+				}
+				UObject* TargetAsset = FindPackageAsset(Target);
+				if (bHard && TargetAsset != nullptr)
+				{
+					HardReferences.Add(TargetAsset);
+				}
+				else
+				{
+					SoftReferences.Add(TargetAsset != nullptr ? FSoftObjectPath(TargetAsset) : FSoftObjectPath(TargetName + TEXT(".") + FPackageName::GetShortName(TargetName)));
+				}
+			};
+			for (const FName Target : HardTargets)
+			{
+				AddReference(Target, true);
+			}
+			for (const FName Target : SoftTargets)
+			{
+				AddReference(Target, false);
+			}
+			SetObjectReferences(Object, HardReferences, SoftReferences);
+		}
+		return Made.Num();
 	}
 
 	int32 GetNumRegisteredAssets()

@@ -101,6 +101,12 @@ public:
 	virtual bool IsLoadingAssets() const = 0;
 	virtual void SearchAllAssets(bool bSynchronousSearch) = 0;
 	virtual void ScanPathsSynchronous(const TArray<FString>& InPaths, bool bForceRescan = false, bool bIgnoreDenyListScanFilters = false) = 0;
+
+	/**
+	 * Reads the package files now: their assets and the dependencies they record replace what the
+	 * registry knew of those packages. Files that do not exist are skipped.
+	 */
+	virtual void ScanFilesSynchronous(const TArray<FString>& InFilePaths, bool bForceRescan = false) = 0;
 	virtual void WaitForCompletion() = 0;
 
 	DECLARE_TS_MULTICAST_DELEGATE_OneParam(FAssetAddedEvent, const FAssetData&);

@@ -4,6 +4,7 @@
 #include "UObject/Class.h"
 #include "UObject/Package.h"
 #include "UObject/UnrealType.h"
+#include "../UObject/HostHeldReferences.h"
 #include "../UObject/HostObjectSystem.h"
 
 namespace HostTest
@@ -164,6 +165,37 @@ namespace HostTest
 		Result.Add(Package);
 		GetObjectsWithOuter(Package, Result, true);
 		return Result;
+	}
+
+	void SetObjectReferences(UObject* Object, const TArray<UObject*>& HardReferences, const TArray<FSoftObjectPath>& SoftReferences)
+	{
+		check(Object != nullptr);
+		FHostHeldReferences& References = FHostHeldReferences::FindOrAdd(Object);
+		References.Hard.Reset();
+		for (UObject* Reference : HardReferences)
+		{
+			References.Hard.Add(Reference);
+		}
+		References.Soft = SoftReferences;
+	}
+
+	TArray<UObject*> GetHardReferences(const UObject* Object)
+	{
+		TArray<UObject*> Result;
+		if (const FHostHeldReferences* References = FHostHeldReferences::Find(Object))
+		{
+			for (const TWeakObjectPtr<UObject>& Reference : References->Hard)
+			{
+				Result.Add(Reference.Get());
+			}
+		}
+		return Result;
+	}
+
+	TArray<FSoftObjectPath> GetSoftReferences(const UObject* Object)
+	{
+		const FHostHeldReferences* References = FHostHeldReferences::Find(Object);
+		return References != nullptr ? References->Soft : TArray<FSoftObjectPath>();
 	}
 
 	void SetContentRoot(const FString& RootPath, const FString& Directory)

@@ -67,11 +67,6 @@ void UObject::FinishDestroy()
 {
 }
 
-void UObject::Serialize(FArchive& Ar)
-{
-	HOST_UNIMPLEMENTED();
-}
-
 bool UObject::IsAsset() const
 {
 	if (HasAnyFlags(RF_ClassDefaultObject | RF_ArchetypeObject | RF_Transient))

@@ -1,6 +1,7 @@
 #include "UObject/UObjectBase.h"
 
 #include "HostObjectSystem.h"
+#include "HostHeldReferences.h"
 #include "UObject/Class.h"
 #include "UObject/Package.h"
 #include "UObject/UObjectBaseUtility.h"
@@ -41,6 +42,7 @@ void FHostObjectSystem::RemoveObject(UObjectBase* Object)
 		Slot->SerialNumber = 0;
 		Slot->InternalFlags = EInternalObjectFlags::None;
 	}
+	FHostHeldReferences::Remove(Object);
 	Object->InternalIndex = -1;
 }
 

@@ -19,7 +19,6 @@ COREUOBJECT_API UClass* Z_Construct_UClass_UObject_NoRegister();
 class COREUOBJECT_API UObject : public UObjectBaseUtility
 {
 	DECLARE_CLASS(UObject, UObject, CLASS_Abstract | CLASS_Native | CLASS_MatchedSerializers | CLASS_RequiredAPI, CASTCLASS_None, TEXT("/Script/CoreUObject"), COREUOBJECT_API)
-	DECLARE_SERIALIZER(UObject)
 
 	typedef UObject WithinClass;
 	static const TCHAR* StaticConfigName()

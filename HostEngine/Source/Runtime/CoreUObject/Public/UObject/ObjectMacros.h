@@ -2,6 +2,7 @@
 
 #include "CoreTypes.h"
 #include "Misc/EnumClassFlags.h"
+#include "Serialization/Archive.h"
 #include "UObject/NameTypes.h"
 
 class FArchive;
@@ -301,7 +302,10 @@ struct FUObjectCppClassStaticFunctions
 #define RELAY_CONSTRUCTOR(TClass, TSuperClass) TClass(const FObjectInitializer& ObjectInitializer) : TSuperClass(ObjectInitializer) {}
 
 #define DECLARE_SERIALIZER(TClass) \
-	friend FArchive& operator<<(FArchive& Ar, TClass*& Res);
+	friend FArchive& operator<<(FArchive& Ar, TClass*& Res) \
+	{ \
+		return Ar << (UObject*&)Res; \
+	}
 
 /**
  * What every reflected class declares about itself: its class accessor, its static flags and the

@@ -127,6 +127,32 @@ COREUOBJECT_API UObject* StaticFindObjectFast(UClass* Class, UObject* InOuter, F
 COREUOBJECT_API UObject* StaticLoadObject(UClass* Class, UObject* InOuter, const TCHAR* Name, const TCHAR* Filename = nullptr, uint32 LoadFlags = 0, void* Sandbox = nullptr, bool bAllowObjectReconciliation = true, const FLinkerLoad* InstancingContext = nullptr);
 COREUOBJECT_API UClass* StaticLoadClass(UClass* BaseClass, UObject* InOuter, const TCHAR* Name, const TCHAR* Filename = nullptr, uint32 LoadFlags = 0, void* Sandbox = nullptr);
 
+/** The package of that long name in memory, or null. */
+COREUOBJECT_API UPackage* FindPackage(UObject* InOuter, const TCHAR* PackageName);
+
+namespace EDuplicateMode
+{
+	enum Type
+	{
+		Normal,
+		World,
+		PIE
+	};
+}
+
+/**
+ * Makes a copy of the object in DestOuter: same class (or DestClass), the reflected property values and
+ * the references it holds, with references to the source itself pointing at the copy. Then calls
+ * PostDuplicate on the copy. An object of that name must not exist in the outer.
+ */
+COREUOBJECT_API UObject* StaticDuplicateObject(UObject const* SourceObject, UObject* DestOuter, const FName DestName = NAME_None, EObjectFlags FlagMask = RF_AllFlags, UClass* DestClass = nullptr, EDuplicateMode::Type DuplicateMode = EDuplicateMode::Normal, EInternalObjectFlags InternalFlagsMask = EInternalObjectFlags::None);
+
+template<class T>
+T* DuplicateObject(T const* SourceObject, UObject* Outer, const FName Name = NAME_None)
+{
+	return SourceObject != nullptr ? static_cast<T*>(StaticDuplicateObject(SourceObject, Outer, Name)) : nullptr;
+}
+
 /** A name of the form Base_N not yet used in the outer. */
 COREUOBJECT_API FName MakeUniqueObjectName(UObject* Outer, const UClass* Class, FName BaseName = NAME_None);
 

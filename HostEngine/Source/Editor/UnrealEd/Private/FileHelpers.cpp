@@ -1,0 +1,126 @@
+#include "FileHelpers.h"
+
+#include "HostTest/UnrealEdProbe.h"
+#include "Misc/FileHelper.h"
+#include "Misc/PackageName.h"
+#include "Misc/Paths.h"
+#include "Serialization/ArchiveUObject.h"
+#include "HAL/FileManager.h"
+#include "UObject/Class.h"
+#include "UObject/Object.h"
+#include "UObject/Package.h"
+#include "UObject/SoftObjectPath.h"
+#include "UObject/UObjectGlobals.h"
+
+DEFINE_LOG_CATEGORY_STATIC(LogFileHelpers, Log, All);
+
+namespace FileHelpersPrivate
+{
+	TArray<FName>& SavedPackages()
+	{
+		static TArray<FName> Saved;
+		return Saved;
+	}
+
+	TSet<FName>& FailingPackages()
+	{
+		static TSet<FName> Failing;
+		return Failing;
+	}
+
+	/** Writes each reference an object holds as a line of the host's text package file. */
+	class FReferenceWriter : public FArchiveUObject
+	{
+	public:
+		explicit FReferenceWriter(TArray<FString>& InLines)
+			: Lines(InLines)
+		{
+			ArIsSaving = true;
+		}
+
+		using FArchiveUObject::operator<<;
+		virtual FArchive& operator<<(UObject*& Object) override
+		{
+			if (Object != nullptr)
+			{
+				Lines.Add(TEXT("\timport ") + Object->GetPathName());
+			}
+			return *this;
+		}
+
+		virtual FArchive& operator<<(FSoftObjectPath& Path) override
+		{
+			Lines.Add(TEXT("\tsoft ") + Path.ToString());
+			return *this;
+		}
+
+	private:
+		TArray<FString>& Lines;
+	};
+
+	/** The host's package file: a readable list of the package's objects and what each refers to. */
+	static FString MakePackageText(UPackage* Package)
+	{
+		TArray<FString> Lines;
+		Lines.Add(TEXT("package ") + Package->GetName());
+		TArray<UObject*> Objects;
+		GetObjectsWithOuter(Package, Objects, /*bIncludeNestedObjects=*/true);
+		for (UObject* Object : Objects)
+		{
+			Lines.Add(TEXT("object ") + Object->GetPathName() + TEXT(" ") + Object->GetClass()->GetClassPathName().ToString());
+			FReferenceWriter Writer(Lines);
+			Object->Serialize(Writer);
+		}
+		return FString::Join(Lines, TEXT("\n")) + TEXT("\n");
+	}
+}
+
+bool UEditorLoadingAndSavingUtils::SavePackages(const TArray<UPackage*>& PackagesToSave, bool bOnlyDirty)
+{
+	bool bAllSaved = true;
+	for (UPackage* Package : PackagesToSave)
+	{
+		if (Package == nullptr || (bOnlyDirty && !Package->IsDirty()))
+		{
+			continue;
+		}
+		const FString Extension = Package->ContainsMap() ? FPackageName::GetMapPackageExtension() : FPackageName::GetAssetPackageExtension();
+		FString Filename;
+		if (!FPackageName::TryConvertLongPackageNameToFilename(Package->GetName(), Filename, Extension))
+		{
+			UE_LOG(LogFileHelpers, Error, TEXT("Cannot save %s: it lies in no mounted content folder"), *Package->GetName());
+			bAllSaved = false;
+			continue;
+		}
+		const bool bFails = FileHelpersPrivate::FailingPackages().Contains(Package->GetFName());
+		if (bFails || !FFileHelper::SaveStringToFile(FileHelpersPrivate::MakePackageText(Package), *Filename, FFileHelper::EEncodingOptions::ForceUTF8WithoutBOM))
+		{
+			UE_LOG(LogFileHelpers, Error, TEXT("Cannot save %s to %s"), *Package->GetName(), *Filename);
+			bAllSaved = false;
+			continue;
+		}
+		Package->ClearPackageFlags(PKG_NewlyCreated);
+		Package->SetDirtyFlag(false);
+		FileHelpersPrivate::SavedPackages().Add(Package->GetFName());
+	}
+	return bAllSaved;
+}
+
+namespace HostTest
+{
+	TArray<FName> GetSavedPackages()
+	{
+		return FileHelpersPrivate::SavedPackages();
+	}
+
+	void ResetSavedPackages()
+	{
+		FileHelpersPrivate::SavedPackages().Reset();
+		FileHelpersPrivate::FailingPackages().Reset();
+	}
+
+	void FailSavingPackage(FName PackageName)
+	{
+		FileHelpersPrivate::FailingPackages().Add(PackageName);
+	}
+}
