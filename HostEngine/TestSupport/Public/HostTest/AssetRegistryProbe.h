@@ -63,7 +63,8 @@ namespace HostTest
 	 * loaded: its package (clean) and the asset object, which holds the references that the package's
 	 * dependency records name: hard ones to the asset of the referenced package, soft ones as its path
 	 * (references to script packages are left out, those to packages without a known asset kept as
-	 * paths). Assets already in memory are left as they are. Returns how many assets were made.
+	 * paths). Assets already in memory stay the same objects and take their references from the records
+	 * again, as on a reload. Returns how many assets were made.
 	 */
 	ASSETREGISTRY_API int32 LoadRegisteredAssets();
 

@@ -483,6 +483,7 @@ namespace HostTest
 		Registry.GetAllAssets(Assets);
 
 		TArray<UObject*> Made;
+		TArray<UObject*> Reloaded;
 		for (const FAssetData& Asset : Assets)
 		{
 			UClass* Class = FindObject<UClass>(nullptr, *Asset.AssetClassPath.ToString());
@@ -491,8 +492,9 @@ namespace HostTest
 				continue;
 			}
 			UPackage* Package = CreatePackage(*Asset.PackageName.ToString());
-			if (FindObjectFast<UObject>(Package, Asset.AssetName) != nullptr)
+			if (UObject* Loaded = FindObjectFast<UObject>(Package, Asset.AssetName))
 			{
+				Reloaded.Add(Loaded);
 				continue;
 			}
 			UObject* Object = NewObject<UObject>(Package, Class, Asset.AssetName, RF_Public | RF_Standalone | RF_Transactional);
@@ -520,7 +522,9 @@ namespace HostTest
 			return nullptr;
 		};
 
-		for (UObject* Object : Made)
+		TArray<UObject*> WithReferences = Made;
+		WithReferences.Append(Reloaded);
+		for (UObject* Object : WithReferences)
 		{
 			const FName PackageName = Object->GetPackage()->GetFName();
 			TArray<FName> HardTargets;

@@ -1,4 +1,5 @@
 #include "Misc/PackageName.h"
+#include "Misc/Paths.h"
 
 #include <filesystem>
 
@@ -14,6 +15,16 @@ namespace
 	{
 		static TArray<FMountPoint>* Points = new TArray<FMountPoint>{ { TEXT("/Game/"), FString() }, { TEXT("/Engine/"), FString() } };
 		return *Points;
+	}
+
+	/** Where the mount point's packages are stored: /Game/ is the project's content folder unless mounted elsewhere. */
+	FString GetContentPath(const FMountPoint& Point)
+	{
+		if (Point.ContentPath.IsEmpty() && Point.RootPath == TEXT("/Game/") && FPaths::CanGetProjectDir())
+		{
+			return FPaths::ProjectContentDir();
+		}
+		return Point.ContentPath;
 	}
 
 	/** Roots packages can live under but that have no files. */
@@ -200,12 +211,13 @@ bool FPackageName::TryConvertLongPackageNameToFilename(FStringView InLongPackage
 	const FString InLongPackageName(InLongPackageNameView);
 	const FString InExtension(InExtensionView);
 	const FMountPoint* Point = FindMountPoint(InLongPackageName);
-	if (Point == nullptr || Point->ContentPath.IsEmpty())
+	const FString ContentPath = Point != nullptr ? GetContentPath(*Point) : FString();
+	if (ContentPath.IsEmpty())
 	{
 		return false;
 	}
 	const FString Relative = InLongPackageName.Len() > Point->RootPath.Len() ? InLongPackageName.Mid(Point->RootPath.Len()) : FString();
-	OutFilename = Point->ContentPath + Relative + InExtension;
+	OutFilename = ContentPath + Relative + InExtension;
 	return true;
 }
 
@@ -221,11 +233,14 @@ bool FPackageName::TryConvertFilenameToLongPackageName(const FString& InFilename
 {
 	FString Filename = InFilename.Replace(TEXT("\\"), TEXT("/"));
 	const FMountPoint* Best = nullptr;
+	FString BestContentPath;
 	for (const FMountPoint& Point : MountPoints())
 	{
-		if (!Point.ContentPath.IsEmpty() && Filename.StartsWith(Point.ContentPath) && (Best == nullptr || Point.ContentPath.Len() > Best->ContentPath.Len()))
+		const FString ContentPath = GetContentPath(Point);
+		if (!ContentPath.IsEmpty() && Filename.StartsWith(ContentPath) && (Best == nullptr || ContentPath.Len() > BestContentPath.Len()))
 		{
 			Best = &Point;
+			BestContentPath = ContentPath;
 		}
 	}
 	if (Best == nullptr)
@@ -236,7 +251,7 @@ bool FPackageName::TryConvertFilenameToLongPackageName(const FString& InFilename
 		}
 		return false;
 	}
-	FString Relative = Filename.Mid(Best->ContentPath.Len());
+	FString Relative = Filename.Mid(BestContentPath.Len());
 	const int32 Dot = Relative.Find(TEXT("."), ESearchCase::CaseSensitive, ESearchDir::FromEnd);
 	const int32 Slash = Relative.Find(TEXT("/"), ESearchCase::CaseSensitive, ESearchDir::FromEnd);
 	if (Dot != INDEX_NONE && Dot > Slash)
