@@ -79,40 +79,36 @@ namespace J5PackageExport
 		return FPaths::Combine(FPaths::ProjectSavedDir(), TEXT("Talvyn"), Package.GetName());
 	}
 
+	/** A notification that shows its final state at once and fades out after a while. */
+	static void ShowFinished(const FString& Title, const FString& Detail, SNotificationItem::ECompletionState State, float ExpireDuration)
+	{
+		FNotificationInfo Info(FText::FromString(Title));
+		Info.SubText = FText::FromString(Detail);
+		Info.bFireAndForget = false;
+		Info.bUseThrobber = false;
+		Info.ExpireDuration = ExpireDuration;
+		if (TSharedPtr<SNotificationItem> Item = FSlateNotificationManager::Get().AddNotification(Info))
+		{
+			Item->SetCompletionState(State);
+			Item->ExpireAndFadeout();
+		}
+	}
+
 	void ReportFailure(const UJ5Package& Package, const FString& Title, const FString& Reason)
 	{
 		UE_LOG(LogTalvynSDK, Error, TEXT("%s: %s: %s"), *Package.GetName(), *Title, *Reason);
 		FMessageLog(MessageLogName).SuppressLoggingToOutputLog(true).Error(FText::FromString(FString::Printf(TEXT("%s: %s: %s"), *Package.GetName(), *Title, *Reason)));
-
-		FNotificationInfo Info(FText::FromString(Title));
-		Info.SubText = FText::FromString(Reason);
-		Info.bFireAndForget = false;
-		Info.bUseThrobber = false;
-		Info.ExpireDuration = 8.0f;
-		if (TSharedPtr<SNotificationItem> Item = FSlateNotificationManager::Get().AddNotification(Info))
-		{
-			Item->SetCompletionState(SNotificationItem::CS_Fail);
-			Item->ExpireAndFadeout();
-		}
+		// Failures stay longer: their reason is what the user has to read.
+		ShowFinished(Title, Reason, SNotificationItem::CS_Fail, 8.0f);
 	}
 
 	void ReportSuccess(const UJ5Package& Package, const FString& Title, const FString& Detail, bool bNotify)
 	{
 		UE_LOG(LogTalvynSDK, Log, TEXT("%s: %s: %s"), *Package.GetName(), *Title, *Detail);
 		FMessageLog(MessageLogName).SuppressLoggingToOutputLog(true).Info(FText::FromString(FString::Printf(TEXT("%s: %s: %s"), *Package.GetName(), *Title, *Detail)));
-		if (!bNotify)
+		if (bNotify)
 		{
-			return;
-		}
-		FNotificationInfo Info(FText::FromString(Title));
-		Info.SubText = FText::FromString(Detail);
-		Info.bFireAndForget = false;
-		Info.bUseThrobber = false;
-		Info.ExpireDuration = 5.0f;
-		if (TSharedPtr<SNotificationItem> Item = FSlateNotificationManager::Get().AddNotification(Info))
-		{
-			Item->SetCompletionState(SNotificationItem::CS_Success);
-			Item->ExpireAndFadeout();
+			ShowFinished(Title, Detail, SNotificationItem::CS_Success, 5.0f);
 		}
 	}
 
