@@ -35,9 +35,15 @@ namespace J5PackageExport
 		return Binaries == TEXT("Win64") ? FString(TEXT("Windows")) : Binaries;
 	}
 
+	/** An executable of the engine's own platform folder; on Windows with its .exe, which the existence check needs. */
 	static FString GetEngineToolPath(const TCHAR* ToolName)
 	{
-		return FPaths::Combine(FPaths::EngineDir(), TEXT("Binaries"), FPlatformProcess::GetBinariesSubdirectory(), ToolName);
+#if PLATFORM_WINDOWS
+		const FString FileName = FString(ToolName) + TEXT(".exe");
+#else
+		const FString FileName = ToolName;
+#endif
+		return FPaths::Combine(FPaths::EngineDir(), TEXT("Binaries"), FPlatformProcess::GetBinariesSubdirectory(), FileName);
 	}
 
 	static FString GetProjectName()
