@@ -130,6 +130,12 @@ UObject* StaticConstructObject_Internal(const FStaticConstructObjectParameters& 
 	}
 	else if (UObject* Existing = System.FindFast(nullptr, Params.Outer, Name, false))
 	{
+		if (Params.Outer == nullptr && InClass == UPackage::StaticClass() && Existing->GetClass() == InClass)
+		{
+			// Building the package class made the very script package being asked for: the classes in
+			// it stay where they are.
+			return Existing;
+		}
 		// The engine replaces an object made again under the same name; the host ends the old one.
 		checkf(Existing->GetClass() == InClass, TEXT("Cannot replace existing object of a different class: %s with one of class %s"),
 			*Existing->GetFullName(), *InClass->GetName());
@@ -210,7 +216,10 @@ UPackage* CreatePackage(const TCHAR* PackageName)
 		} while (FHostObjectSystem::Get().FindFast(nullptr, nullptr, FName(*Name), false) != nullptr);
 	}
 	const FName PackageFName(*Name);
-	if (UObject* Existing = FHostObjectSystem::Get().FindFast(UPackage::StaticClass(), nullptr, PackageFName, false))
+	// Building the package class may make this very package (a script package being registered), so it is
+	// built before looking: making the package a second time would end the first with the classes inside it.
+	UClass* const PackageClass = UPackage::StaticClass();
+	if (UObject* Existing = FHostObjectSystem::Get().FindFast(PackageClass, nullptr, PackageFName, false))
 	{
 		return static_cast<UPackage*>(Existing);
 	}
