@@ -12,6 +12,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
+
 namespace TalvynBenchmark
 {
 	void StartPluginModules()
@@ -40,7 +42,8 @@ int main(int ArgC, char** ArgV)
 		return 1;
 	}
 	TalvynBenchmark::StartPluginModules();
-	TalvynBenchmark::FFloorRatioReporter Reporter;
+	// Colours only for a terminal, so that a table sent to a file reads as plain text.
+	TalvynBenchmark::FFloorRatioReporter Reporter(isatty(STDOUT_FILENO) ? benchmark::ConsoleReporter::OO_ColorTabular : benchmark::ConsoleReporter::OO_Tabular);
 	benchmark::RunSpecifiedBenchmarks(&Reporter);
 	Reporter.PrintRatios();
 	benchmark::Shutdown();

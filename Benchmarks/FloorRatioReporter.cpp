@@ -100,16 +100,12 @@ namespace TalvynBenchmark
 
 		const FMeasured* const Startup = Find("BM_EditorModuleStartup");
 		const FMeasured* const Shutdown = Find("BM_EditorModuleShutdown");
-		const FMeasured* const MappedStartup = Find("BM_EditorModuleStartupLibraryMapped");
-		const FMeasured* const MappedShutdown = Find("BM_EditorModuleShutdownLibraryMapped");
 		const FMeasured* const RuntimeStartup = Find("BM_RuntimeModuleStartup");
 		const FMeasured* const RuntimeShutdown = Find("BM_RuntimeModuleShutdown");
-		if (Startup && Shutdown && MappedStartup && MappedShutdown && RuntimeStartup && RuntimeShutdown)
+		if (Startup && Shutdown && RuntimeStartup && RuntimeShutdown)
 		{
-			std::printf("  editor module:          start-up %7.1f us, shut-down %7.1f us (library mapped and unmapped each time)\n",
-				Startup->Time * 1e6, Shutdown->Time * 1e6);
-			std::printf("                          start-up %7.1f us, shut-down %7.1f us with the library kept mapped: %.1fx and %.1fx the runtime module's %.2f us / %.2f us\n",
-				MappedStartup->Time * 1e6, MappedShutdown->Time * 1e6, MappedStartup->Time / RuntimeStartup->Time, MappedShutdown->Time / RuntimeShutdown->Time,
+			std::printf("  editor module:          start-up %5.2f us, shut-down %5.2f us: %.1fx and %.1fx the runtime module's %.2f us / %.2f us\n",
+				Startup->Time * 1e6, Shutdown->Time * 1e6, Startup->Time / RuntimeStartup->Time, Shutdown->Time / RuntimeShutdown->Time,
 				RuntimeStartup->Time * 1e6, RuntimeShutdown->Time * 1e6);
 		}
 	}

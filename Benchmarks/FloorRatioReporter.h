@@ -16,6 +16,11 @@ namespace TalvynBenchmark
 	class FFloorRatioReporter : public benchmark::ConsoleReporter
 	{
 	public:
+		explicit FFloorRatioReporter(const OutputOptions Options)
+			: ConsoleReporter(Options)
+		{
+		}
+
 		void ReportRuns(const std::vector<Run>& Runs) override;
 
 		/** Prints the ratios of what was run (a filtered run prints only the pairs it has both halves of). */
