@@ -380,6 +380,27 @@ TEST_F(AssetRegistryDependenciesTest, OnlyPackageDependenciesAreRecorded)
 	EXPECT_EQ(Identifiers[0], FAssetIdentifier(TEXT("/Game/SoftGame")));
 }
 
+TEST_F(AssetRegistryDependenciesTest, AppendingPackageAfterPackageToOneArrayGrowsItGeometrically)
+{
+	// A walk appends each package's dependencies to one buffer: growing it to the exact new size on every call
+	// would move the whole buffer each time and make the walk quadratic.
+	TArray<FName> Pending;
+	int32 Reallocations = 0;
+	SIZE_T Capacity = Pending.GetAllocatedSize();
+	for (int32 Index = 0; Index < 10000; ++Index)
+	{
+		Registry->GetDependencies(TEXT("/Game/B"), Pending);
+		if (Pending.GetAllocatedSize() != Capacity)
+		{
+			++Reallocations;
+			Capacity = Pending.GetAllocatedSize();
+		}
+	}
+	ASSERT_EQ(Pending.Num(), 10000);
+	EXPECT_EQ(Pending[9999], FName(TEXT("/Game/HardGame")));
+	EXPECT_LT(Reallocations, 40);
+}
+
 TEST_F(AssetRegistryDependenciesTest, ReferencersMirrorDependencies)
 {
 	TArray<FName> Out;

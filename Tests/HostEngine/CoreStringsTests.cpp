@@ -240,6 +240,18 @@ TEST(StringGrowth, AppendingManyLinesGrowsGeometrically)
 	EXPECT_EQ(Reserved.GetAllocatedSize(), ReservedCapacity);
 }
 
+TEST(StringGrowth, BuilderTakesHeapMemoryOnlyOnceItOutgrowsItsBufferAndThenFromFMemory)
+{
+	const uint64 Before = HostTest::GetMemoryAllocationCount();
+	TStringBuilder<16> Builder;
+	Builder << TEXT("/Game/Pack");
+	EXPECT_EQ(HostTest::GetMemoryAllocationCount(), Before);
+
+	Builder << TEXT("/Meshes/Deep/Folder/SM_Rock");
+	EXPECT_EQ(HostTest::GetMemoryAllocationCount(), Before + 1);
+	EXPECT_EQ(FString(Builder.ToView()), TEXT("/Game/Pack/Meshes/Deep/Folder/SM_Rock"));
+}
+
 // ---------------------------------------------------------------------------------------------
 // Containers
 

@@ -4,10 +4,10 @@
 // details view as an asset editor does, then read back row by row and paint as the user would see it.
 
 #include "CoreMinimal.h"
+#include "PackagePanelAssets.h"
 #include "HostTest/PropertyEditorProbe.h"
 #include "HostTest/SlateProbe.h"
 #include "IDetailsView.h"
-#include "UObject/TopLevelAssetPath.h"
 
 #include <gtest/gtest.h>
 #include <ostream>
@@ -18,21 +18,6 @@ class UJ5Package;
 
 namespace PackagePanelTest
 {
-	const FTopLevelAssetPath WorldClass(TEXT("/Script/Engine"), TEXT("World"));
-	const FTopLevelAssetPath StaticMeshClass(TEXT("/Script/Engine"), TEXT("StaticMesh"));
-	const FTopLevelAssetPath SkeletalMeshClass(TEXT("/Script/Engine"), TEXT("SkeletalMesh"));
-	const FTopLevelAssetPath BlueprintClass(TEXT("/Script/Engine"), TEXT("Blueprint"));
-	const FTopLevelAssetPath AnimBlueprintClass(TEXT("/Script/Engine"), TEXT("AnimBlueprint"));
-	const FTopLevelAssetPath TextureClass(TEXT("/Script/Engine"), TEXT("Texture2D"));
-	const FTopLevelAssetPath MaterialClass(TEXT("/Script/Engine"), TEXT("Material"));
-	const FTopLevelAssetPath WidgetBlueprintClass(TEXT("/Script/UMGEditor"), TEXT("WidgetBlueprint"));
-	const FTopLevelAssetPath PackageClass(TEXT("/Script/TalvynSDKBase"), TEXT("J5Package"));
-
-	const FName AddAssetsCategory(TEXT("Add Assets"));
-	const FName DependenciesCategory(TEXT("Dependencies"));
-	const FName ExportCategory(TEXT("Export"));
-	const FName MissingGroup(TEXT("MissingDependenciesGroup"));
-
 	/** The custom rows of a category in the built layout, group rows and the rows inside groups included. */
 	TArray<HostTest::FDetailRowLayout> CustomRowsOf(const HostTest::FDetailPanelLayout& Layout, FName Category);
 
@@ -76,14 +61,20 @@ protected:
 	TSharedRef<IDetailsView> OpenPanel(const TArray<UObject*>& Objects);
 	TSharedRef<IDetailsView> OpenPanel();
 
-	/** A package asset named after its package, outside the registry. */
-	static UJ5Package* NewPackageAsset(const TCHAR* LongPackageName, const TCHAR* AssetName);
+	static UJ5Package* NewPackageAsset(const TCHAR* LongPackageName, const TCHAR* AssetName)
+	{
+		return PackagePanelTest::NewPackageAsset(LongPackageName, AssetName);
+	}
 
-	/** Adds main assets, dependencies and outside references directly, as an operation would have left them. */
-	void FillPackage(UJ5Package* Target, int32 NumMainAssets, int32 NumDependencies, int32 NumMissing = 0) const;
+	static void FillPackage(UJ5Package* Target, int32 NumMainAssets, int32 NumDependencies, int32 NumMissing = 0)
+	{
+		PackagePanelTest::FillPackage(Target, NumMainAssets, NumDependencies, NumMissing);
+	}
 
-	/** The asset picker of the panel's current layout. */
-	static TSharedRef<SObjectPropertyEntryBox> PickerOf(const TSharedRef<IDetailsView>& View);
+	static TSharedRef<SObjectPropertyEntryBox> PickerOf(const TSharedRef<IDetailsView>& View)
+	{
+		return PackagePanelTest::PickerOf(View);
+	}
 
 	/** The whole-row widget of the first custom row with that filter text, or null. */
 	static TSharedPtr<SWidget> RowWidget(const TSharedRef<IDetailsView>& View, FName Category, const FString& FilterText);

@@ -2,7 +2,7 @@
 
 #include "CoreMinimal.h"
 
-/** What tests may observe of Core: the log, and what a text was made from. */
+/** What tests may observe of Core: the log, what a text was made from, and FMemory's allocations. */
 namespace HostTest
 {
 	struct FRecordedLogLine
@@ -21,6 +21,12 @@ namespace HostTest
 	CORE_API bool HasLogLineContaining(const FString& Substring, FName Category = NAME_None);
 	/** Whether log lines are also printed to stderr (on by default). Fatal lines always are. */
 	CORE_API void SetLogEcho(bool bEchoToStandardError);
+
+	/**
+	 * Blocks handed out by FMemory (Malloc, and Realloc when it moves the block) since the process started. The
+	 * containers allocate through operator new instead; a program that counts heap allocations adds both.
+	 */
+	CORE_API uint64 GetMemoryAllocationCount();
 
 	/** The LOCTEXT namespace of a text, empty if it has none. */
 	CORE_API FString GetTextNamespace(const FText& Text);

@@ -2,6 +2,7 @@
 
 #include "CoreMinimal.h"
 #include "AssetRegistry/AssetData.h"
+#include "ContentBrowserDelegates.h"
 #include "DetailLayoutBuilder.h"
 #include "HostTest/SlateProbe.h"
 
@@ -136,6 +137,9 @@ namespace HostTest
 
 	/** The assets the box's picker offers, in registry order. */
 	PROPERTYEDITOR_API TArray<FAssetData> GetPickerEntries(const TSharedRef<SObjectPropertyEntryBox>& Box);
+
+	/** The box's OnShouldFilterAsset as given, which the picker asks once per candidate (unbound if none was given). */
+	PROPERTYEDITOR_API FOnShouldFilterAsset GetShouldFilterAsset(const TSharedRef<SObjectPropertyEntryBox>& Box);
 
 	/** Whether the picker offers an entry that clears the choice. */
 	PROPERTYEDITOR_API bool HasClearEntry(const TSharedRef<SObjectPropertyEntryBox>& Box);

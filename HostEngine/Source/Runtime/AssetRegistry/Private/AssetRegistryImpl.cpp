@@ -979,7 +979,8 @@ bool FAssetRegistryImpl::AppendMatching(const TArray<FDependencyLink>& Links, TA
 	}
 	if (Flags.Required == EDependencyProperty::None && Flags.Excluded == EDependencyProperty::None && Flags.RequiredUnions.Num() == 0)
 	{
-		OutPackages.Reserve(OutPackages.Num() + Links.Num());
+		// Callers append the dependencies of one package after another to the same array: growing it exactly to
+		// each new size would move the whole array on every call, so it grows by the array's own policy.
 		for (const FDependencyLink& Link : Links)
 		{
 			OutPackages.Add(Link.Package);

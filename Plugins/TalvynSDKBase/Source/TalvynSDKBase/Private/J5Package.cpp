@@ -251,6 +251,11 @@ void UJ5Package::FindAllDependencies()
 			AssetRegistry.GetDependencies(InsideQueue[Index], References, EDependencyCategory::Package, EDependencyQuery::NoRequirements);
 			for (const FName Reference : References)
 			{
+				// Most references lead to a package this walk has placed already: a look-up costs less than the spelling.
+				if (InsideSeen.Contains(Reference) || DirectOutside.Contains(Reference))
+				{
+					continue;
+				}
 				const FNameBuilder ReferenceName(Reference);
 				const FStringView ReferenceView = ReferenceName.ToView();
 				if (FPackageName::IsScriptPackage(ReferenceView) || J5Package::IsEnginePackage(ReferenceView))

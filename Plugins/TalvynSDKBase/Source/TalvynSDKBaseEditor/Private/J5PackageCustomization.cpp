@@ -228,23 +228,27 @@ void FJ5PackageCustomization::CustomizeDetails(IDetailLayoutBuilder& InDetailBui
 			.AllowClear(false)
 			.OnShouldFilterAsset(FOnShouldFilterAsset::CreateLambda([WeakThis, WeakLayoutPackage](const FAssetData& AssetData) -> bool
 			{
-				// Without its customization the picker has no package to ask, so only the kind of asset decides.
-				if (const TSharedPtr<FJ5PackageCustomization> Customization = WeakThis.Pin())
+				// Runs once per candidate while the picker lists assets. The class test costs a few compares, so it
+				// goes first and spares the other candidates the folder's spelling.
+				if (!J5PackageCustomization::IsAcceptedClass(AssetData.AssetClassPath))
 				{
-					const UJ5Package* const LayoutPackage = WeakLayoutPackage.Get();
-					if (LayoutPackage == nullptr)
-					{
-						return true;
-					}
-					// Runs once per candidate while the picker lists assets, so the folder is spelled out on the stack.
-					const FNameBuilder Folder(AssetData.PackagePath);
-					const FString& Directory = LayoutPackage->PackageDirectory;
-					if (!J5PackageCustomization::IsFolderInDirectory(Folder.ToView(), FStringView(*Directory, Directory.Len())))
-					{
-						return true;
-					}
+					return true;
 				}
-				return !J5PackageCustomization::IsAcceptedClass(AssetData.AssetClassPath);
+				// Without its customization the picker has no package to ask, so only the kind of asset decides.
+				// Nothing of the customization is used here: checking that it lives is enough, without pinning it.
+				if (!WeakThis.IsValid())
+				{
+					return false;
+				}
+				const UJ5Package* const LayoutPackage = WeakLayoutPackage.Get();
+				if (LayoutPackage == nullptr)
+				{
+					return true;
+				}
+				// The folder is spelled out on the stack.
+				const FNameBuilder Folder(AssetData.PackagePath);
+				const FString& Directory = LayoutPackage->PackageDirectory;
+				return !J5PackageCustomization::IsFolderInDirectory(Folder.ToView(), FStringView(*Directory, Directory.Len()));
 			}))
 			.OnObjectChanged(FOnSetObject::CreateLambda([WeakThis](const FAssetData& AssetData)
 			{

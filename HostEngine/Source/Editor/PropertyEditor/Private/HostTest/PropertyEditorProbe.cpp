@@ -10,6 +10,7 @@
 struct FObjectPropertyEntryBoxAccess
 {
 	static TArray<FAssetData> GetPickerEntries(const SObjectPropertyEntryBox& Box) { return Box.GetPickerEntries(); }
+	static FOnShouldFilterAsset GetShouldFilterAsset(const SObjectPropertyEntryBox& Box) { return Box.Args._OnShouldFilterAsset; }
 	static bool HasClearEntry(const SObjectPropertyEntryBox& Box) { return Box.Args._AllowClear; }
 	static FString GetDisplayedValue(const SObjectPropertyEntryBox& Box) { return Box.GetDisplayedValue(); }
 	static bool Pick(SObjectPropertyEntryBox& Box, const FAssetData& Asset) { return Box.SetChosenAsset(Asset); }
@@ -188,6 +189,11 @@ namespace HostTest
 	TArray<FAssetData> GetPickerEntries(const TSharedRef<SObjectPropertyEntryBox>& Box)
 	{
 		return FObjectPropertyEntryBoxAccess::GetPickerEntries(Box.Get());
+	}
+
+	FOnShouldFilterAsset GetShouldFilterAsset(const TSharedRef<SObjectPropertyEntryBox>& Box)
+	{
+		return FObjectPropertyEntryBoxAccess::GetShouldFilterAsset(Box.Get());
 	}
 
 	bool HasClearEntry(const TSharedRef<SObjectPropertyEntryBox>& Box)

@@ -32,18 +32,10 @@ struct FMemory
 	{
 		return std::memcpy(Dest, Src, Count);
 	}
-	static FORCEINLINE void* Malloc(SIZE_T Count, uint32 Alignment = 0)
-	{
-		return Alignment > alignof(std::max_align_t) ? std::aligned_alloc(Alignment, (Count + Alignment - 1) / Alignment * Alignment) : std::malloc(Count ? Count : 1);
-	}
-	static FORCEINLINE void* Realloc(void* Original, SIZE_T Count, uint32 Alignment = 0)
-	{
-		return std::realloc(Original, Count ? Count : 1);
-	}
-	static FORCEINLINE void Free(void* Original)
-	{
-		std::free(Original);
-	}
+	/** Blocks come from the C runtime; each one handed out (by Malloc, or by a Realloc that moves) is counted for the probes. */
+	static CORE_API void* Malloc(SIZE_T Count, uint32 Alignment = 0);
+	static CORE_API void* Realloc(void* Original, SIZE_T Count, uint32 Alignment = 0);
+	static CORE_API void Free(void* Original);
 	static FORCEINLINE void* MallocZeroed(SIZE_T Count, uint32 Alignment = 0)
 	{
 		void* Result = Malloc(Count, Alignment);

@@ -4,6 +4,7 @@
 #include "Containers/StringFwd.h"
 #include "Containers/StringView.h"
 #include "Containers/UnrealString.h"
+#include "HAL/UnrealMemory.h"
 #include "Misc/AssertionMacros.h"
 #include "Misc/HostFormatArgs.h"
 #include <cstdlib>
@@ -30,7 +31,7 @@ public:
 	{
 		if (bIsHeap)
 		{
-			std::free(Base);
+			FMemory::Free(Base);
 		}
 	}
 
@@ -228,11 +229,11 @@ private:
 		{
 			NewCapacity = MinCapacity;
 		}
-		CharType* NewBase = static_cast<CharType*>(std::malloc(NewCapacity * sizeof(CharType)));
+		CharType* NewBase = static_cast<CharType*>(FMemory::Malloc(NewCapacity * sizeof(CharType)));
 		std::memcpy(NewBase, Base, (Length + 1) * sizeof(CharType));
 		if (bIsHeap)
 		{
-			std::free(Base);
+			FMemory::Free(Base);
 		}
 		Base = NewBase;
 		Capacity = NewCapacity;

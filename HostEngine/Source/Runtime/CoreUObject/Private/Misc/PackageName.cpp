@@ -63,12 +63,12 @@ namespace
 
 bool FPackageName::IsScriptPackage(FStringView InPackageName)
 {
-	return FString(InPackageName).StartsWith(TEXT("/Script/"));
+	return InPackageName.StartsWith(FStringView(TEXT("/Script/")), ESearchCase::IgnoreCase);
 }
 
 bool FPackageName::IsMemoryPackage(FStringView InPackageName)
 {
-	return FString(InPackageName).StartsWith(TEXT("/Memory/"));
+	return InPackageName.StartsWith(FStringView(TEXT("/Memory/")), ESearchCase::IgnoreCase);
 }
 
 bool FPackageName::IsVersePackage(FStringView InPackageName)

@@ -204,7 +204,7 @@ void* HostAllocateObjectMemory(SIZE_T Size, SIZE_T Alignment)
 {
 	Alignment = Alignment < alignof(std::max_align_t) ? alignof(std::max_align_t) : Alignment;
 	const SIZE_T Rounded = (Size + Alignment - 1) / Alignment * Alignment;
-	void* Memory = std::aligned_alloc(Alignment, Rounded == 0 ? Alignment : Rounded);
+	void* Memory = FMemory::Malloc(Rounded == 0 ? Alignment : Rounded, static_cast<uint32>(Alignment));
 	checkf(Memory != nullptr, TEXT("Out of memory allocating an object of %d bytes"), (int32)Size);
 	std::memset(Memory, 0, Rounded);
 	return Memory;
@@ -212,7 +212,7 @@ void* HostAllocateObjectMemory(SIZE_T Size, SIZE_T Alignment)
 
 void HostFreeObjectMemory(void* Memory)
 {
-	std::free(Memory);
+	FMemory::Free(Memory);
 }
 
 void HostForbiddenDefaultConstructor(const TCHAR* ClassName)
