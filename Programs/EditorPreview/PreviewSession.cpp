@@ -7,7 +7,6 @@
 #include "HostTest/AssetRegistryProbe.h"
 #include "HostTest/AssetToolsProbe.h"
 #include "HostTest/CoreProbe.h"
-#include "HostTest/CoreUObjectProbe.h"
 #include "HostTest/DeveloperToolSettingsProbe.h"
 #include "HostTest/ExportProbe.h"
 #include "HostTest/ModuleProbe.h"
@@ -293,7 +292,6 @@ void FPreviewSession::Start()
 
 	HostTest::SetProjectDirectory(ToFString(WorkProject.string()), ToFString(ProjectName));
 	HostTest::SetEngineDirectory(ToFString((fs::path(WorkRoot) / "Engine").string()));
-	HostTest::SetContentRoot(TEXT("/Game/"), ToFString((WorkProject / "Content").string() + "/"));
 	HostTest::ReloadProjectPackagingSettings();
 
 	// The editor starts the plugin's modules from the plugin's descriptor, runtime first.

@@ -1,6 +1,6 @@
 #include "FileHelpers.h"
 
-#include "HostTest/UnrealEdProbe.h"
+#include "HostTest/SavedPackageRecords.h"
 #include "Misc/FileHelper.h"
 #include "Misc/PackageName.h"
 #include "Misc/Paths.h"
@@ -16,18 +16,6 @@ DEFINE_LOG_CATEGORY_STATIC(LogFileHelpers, Log, All);
 
 namespace FileHelpersPrivate
 {
-	TArray<FName>& SavedPackages()
-	{
-		static TArray<FName> Saved;
-		return Saved;
-	}
-
-	TSet<FName>& FailingPackages()
-	{
-		static TSet<FName> Failing;
-		return Failing;
-	}
-
 	/** Writes each reference an object holds as a line of the host's text package file. */
 	class FReferenceWriter : public FArchiveUObject
 	{
@@ -92,7 +80,7 @@ bool UEditorLoadingAndSavingUtils::SavePackages(const TArray<UPackage*>& Package
 			bAllSaved = false;
 			continue;
 		}
-		const bool bFails = FileHelpersPrivate::FailingPackages().Contains(Package->GetFName());
+		const bool bFails = UnrealEdPrivate::ShouldSavingFail(Package->GetFName());
 		if (bFails || !FFileHelper::SaveStringToFile(FileHelpersPrivate::MakePackageText(Package), *Filename, FFileHelper::EEncodingOptions::ForceUTF8WithoutBOM))
 		{
 			UE_LOG(LogFileHelpers, Error, TEXT("Cannot save %s to %s"), *Package->GetName(), *Filename);
@@ -101,26 +89,7 @@ bool UEditorLoadingAndSavingUtils::SavePackages(const TArray<UPackage*>& Package
 		}
 		Package->ClearPackageFlags(PKG_NewlyCreated);
 		Package->SetDirtyFlag(false);
-		FileHelpersPrivate::SavedPackages().Add(Package->GetFName());
+		UnrealEdPrivate::RecordSavedPackage(Package->GetFName());
 	}
 	return bAllSaved;
-}
-
-namespace HostTest
-{
-	TArray<FName> GetSavedPackages()
-	{
-		return FileHelpersPrivate::SavedPackages();
-	}
-
-	void ResetSavedPackages()
-	{
-		FileHelpersPrivate::SavedPackages().Reset();
-		FileHelpersPrivate::FailingPackages().Reset();
-	}
-
-	void FailSavingPackage(FName PackageName)
-	{
-		FileHelpersPrivate::FailingPackages().Add(PackageName);
-	}
 }

@@ -147,7 +147,7 @@ void UJ5Package::CopyDependencies()
 	TMap<FSoftObjectPath, FSoftObjectPath> SoftReplacements;
 	TSet<FName> CopiedSources;
 	TArray<UPackage*> PackagesToSave;
-	/** What happened to each package, for the log; the problems among it also go to the notification. */
+	// What happened to each package, for the log; the problems among it also go to the notification.
 	TArray<FString> Lines;
 	TArray<FString> Problems;
 	auto AddProblem = [&Lines, &Problems](const FString& Problem)

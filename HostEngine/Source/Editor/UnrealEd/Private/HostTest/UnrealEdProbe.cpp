@@ -1,6 +1,7 @@
 #include "HostTest/UnrealEdProbe.h"
 
 #include "HostTest/AssetEditorRecords.h"
+#include "HostTest/SavedPackageRecords.h"
 #include "IDetailsView.h"
 #include "Toolkits/IToolkitHost.h"
 #include "Toolkits/SimpleAssetEditor.h"
@@ -121,5 +122,52 @@ namespace HostTest
 	TSharedRef<IToolkitHost> MakeLevelEditorToolkitHost()
 	{
 		return MakeShared<FHostLevelEditorToolkitHost>();
+	}
+}
+
+namespace
+{
+	TArray<FName>& SavedPackages()
+	{
+		static TArray<FName> Saved;
+		return Saved;
+	}
+
+	TSet<FName>& FailingPackages()
+	{
+		static TSet<FName> Failing;
+		return Failing;
+	}
+}
+
+namespace UnrealEdPrivate
+{
+	void RecordSavedPackage(FName PackageName)
+	{
+		SavedPackages().Add(PackageName);
+	}
+
+	bool ShouldSavingFail(FName PackageName)
+	{
+		return FailingPackages().Contains(PackageName);
+	}
+}
+
+namespace HostTest
+{
+	TArray<FName> GetSavedPackages()
+	{
+		return SavedPackages();
+	}
+
+	void ResetSavedPackages()
+	{
+		SavedPackages().Reset();
+		FailingPackages().Reset();
+	}
+
+	void FailSavingPackage(FName PackageName)
+	{
+		FailingPackages().Add(PackageName);
 	}
 }

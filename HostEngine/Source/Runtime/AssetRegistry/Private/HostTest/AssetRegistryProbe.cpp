@@ -498,6 +498,7 @@ namespace HostTest
 				continue;
 			}
 			UObject* Object = NewObject<UObject>(Package, Class, Asset.AssetName, RF_Public | RF_Standalone | RF_Transactional);
+			// By name: the registry does not link the Engine module that declares worlds.
 			if (Class->GetName() == TEXT("World"))
 			{
 				Package->SetPackageFlags(PKG_ContainsMap);

@@ -2,7 +2,6 @@
 
 #include "CoreTypes.h"
 
-class FName;
 class UObject;
 struct FSoftObjectPath;
 
@@ -26,11 +25,6 @@ public:
 	}
 
 	virtual FArchive& operator<<(FSoftObjectPath& Value)
-	{
-		return *this;
-	}
-
-	virtual FArchive& operator<<(FName& Value)
 	{
 		return *this;
 	}

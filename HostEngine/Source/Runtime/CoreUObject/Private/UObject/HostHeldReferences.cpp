@@ -1,7 +1,5 @@
 #include "HostHeldReferences.h"
 
-#include "Serialization/Archive.h"
-#include "UObject/Object.h"
 #include <unordered_map>
 
 namespace
@@ -27,23 +25,4 @@ FHostHeldReferences* FHostHeldReferences::Find(const UObjectBase* Object)
 void FHostHeldReferences::Remove(const UObjectBase* Object)
 {
 	GetHeldReferences().erase(Object);
-}
-
-void UObject::Serialize(FArchive& Ar)
-{
-	FHostHeldReferences* References = FHostHeldReferences::Find(this);
-	if (References == nullptr)
-	{
-		return;
-	}
-	for (TWeakObjectPtr<UObject>& Reference : References->Hard)
-	{
-		UObject* Object = Reference.Get();
-		Ar << Object;
-		Reference = Object;
-	}
-	for (FSoftObjectPath& Reference : References->Soft)
-	{
-		Ar << Reference;
-	}
 }

@@ -1,5 +1,6 @@
 #include "UObject/Object.h"
 
+#include "HostHeldReferences.h"
 #include "HostObjectSystem.h"
 #include "UObject/Class.h"
 #include "UObject/HostTransactionBuffer.h"
@@ -8,6 +9,7 @@
 #include "Templates/Casts.h"
 #include "Misc/FileHelper.h"
 #include "Misc/Paths.h"
+#include "Serialization/Archive.h"
 
 // UObject
 
@@ -65,6 +67,25 @@ bool UObject::IsReadyForFinishDestroy()
 
 void UObject::FinishDestroy()
 {
+}
+
+void UObject::Serialize(FArchive& Ar)
+{
+	FHostHeldReferences* References = FHostHeldReferences::Find(this);
+	if (References == nullptr)
+	{
+		return;
+	}
+	for (TWeakObjectPtr<UObject>& Reference : References->Hard)
+	{
+		UObject* Object = Reference.Get();
+		Ar << Object;
+		Reference = Object;
+	}
+	for (FSoftObjectPath& Reference : References->Soft)
+	{
+		Ar << Reference;
+	}
 }
 
 bool UObject::IsAsset() const

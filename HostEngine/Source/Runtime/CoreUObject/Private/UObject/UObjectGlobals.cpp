@@ -216,10 +216,7 @@ UPackage* CreatePackage(const TCHAR* PackageName)
 		} while (FHostObjectSystem::Get().FindFast(nullptr, nullptr, FName(*Name), false) != nullptr);
 	}
 	const FName PackageFName(*Name);
-	// Building the package class may make this very package (a script package being registered), so it is
-	// built before looking: making the package a second time would end the first with the classes inside it.
-	UClass* const PackageClass = UPackage::StaticClass();
-	if (UObject* Existing = FHostObjectSystem::Get().FindFast(PackageClass, nullptr, PackageFName, false))
+	if (UObject* Existing = FHostObjectSystem::Get().FindFast(UPackage::StaticClass(), nullptr, PackageFName, false))
 	{
 		return static_cast<UPackage*>(Existing);
 	}
