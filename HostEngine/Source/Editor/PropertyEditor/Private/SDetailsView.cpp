@@ -6,6 +6,8 @@
 #include "HostTest/SlateProbe.h"
 #include "UObject/Object.h"
 #include "UObject/Class.h"
+#include "Widgets/SBoxPanel.h"
+#include "Widgets/Text/STextBlock.h"
 
 void SDetailsView::Construct(const FArguments& InArgs, const FDetailsViewArgs& InDetailsViewArgs)
 {
@@ -175,10 +177,12 @@ bool SDetailsView::IsGroupExpanded(const FString& GroupPath, bool bDefault) cons
 void SDetailsView::SetGroupExpanded(const FString& GroupPath, bool bExpanded)
 {
 	GroupExpansion.Add(GroupPath, bExpanded);
+	bRowWidgetsDirty = true;
 }
 
 void SDetailsView::SetAdvancedExpanded(FName CategoryName, bool bExpanded)
 {
+	bRowWidgetsDirty = true;
 	if (bExpanded)
 	{
 		AdvancedExpanded.AddUnique(CategoryName);
@@ -251,7 +255,9 @@ bool SDetailsView::IsCategoryShown(const FDetailCategoryImpl& Category) const
 
 void SDetailsView::HostPaint(HostTest::FWidgetSnapshot& Out) const
 {
+	bHostPainting = true;
 	SCompoundWidget::HostPaint(Out);
+	bHostPainting = false;
 	Out.Type = TEXT("SDetailsView");
 	Out.Children.Reset();
 	// Rows without a widget of their own (group titles, property rows) are reported as plain entries.
@@ -284,6 +290,104 @@ void SDetailsView::HostPaint(HostTest::FWidgetSnapshot& Out) const
 				RowSnapshot.Children.Add(Row.ValueColumn);
 			}
 			CategorySnapshot.Children.Add(RowSnapshot);
+		}
+	}
+}
+
+FChildren* SDetailsView::GetChildren()
+{
+	if (bHostPainting)
+	{
+		return &FNoChildren::NoChildrenInstance;
+	}
+	if (bRowWidgetsDirty || GeneratedBuildCount != BuildCount)
+	{
+		GenerateRowWidgets();
+	}
+	return SCompoundWidget::GetChildren();
+}
+
+void SDetailsView::GenerateRowWidgets()
+{
+	bRowWidgetsDirty = false;
+	GeneratedBuildCount = BuildCount;
+	const TSharedRef<SVerticalBox> Box = SNew(SVerticalBox);
+	// Held for the whole pass: a visibility getter that rebuilds the panel must not free the layout being walked.
+	const TSharedPtr<FDetailLayoutBuilderImpl> CurrentLayout = Layout;
+	if (CurrentLayout.IsValid())
+	{
+		for (const FDetailCategoryImpl* Category : CurrentLayout->GetSortedCategories())
+		{
+			if (!IsCategoryShown(*Category))
+			{
+				continue;
+			}
+			const FText Title = Category->GetDisplayName().IsEmpty() ? FText::FromName(Category->GetCategoryName()) : Category->GetDisplayName();
+			Box->AddSlot().AutoHeight()[SNew(STextBlock).Text(Title)];
+			AddRowWidgets(*Box, *Category, Category->GetEntries(), false);
+		}
+	}
+	ChildSlot[Box];
+}
+
+void SDetailsView::AddRowWidgets(SVerticalBox& Box, const FDetailCategoryImpl& Category, const TArray<FDetailLayoutEntry>& Entries, bool bGroupMatched)
+{
+	auto AddRow = [&Box](const FDetailWidgetRow& Row)
+	{
+		if (Row.HasColumns())
+		{
+			Box.AddSlot().AutoHeight()
+			[
+				SNew(SHorizontalBox)
+				+ SHorizontalBox::Slot()[Row.NameWidget.Widget]
+				+ SHorizontalBox::Slot()[Row.ValueWidget.Widget]
+			];
+		}
+		else
+		{
+			Box.AddSlot().AutoHeight()[Row.WholeRowWidget.Widget];
+		}
+	};
+
+	for (const FDetailLayoutEntry& Entry : Entries)
+	{
+		const bool bShown = (bGroupMatched && (Entry.Kind != EDetailEntryKind::CustomRow || Entry.Row->VisibilityAttr.Get() != EVisibility::Collapsed)) || IsEntryShown(Category, Entry);
+		if (!bShown)
+		{
+			continue;
+		}
+		switch (Entry.Kind)
+		{
+		case EDetailEntryKind::CustomRow:
+			AddRow(*Entry.Row);
+			break;
+		case EDetailEntryKind::Property:
+			Box.AddSlot().AutoHeight()
+			[
+				SNew(SHorizontalBox)
+				+ SHorizontalBox::Slot()[SNew(STextBlock).Text(FText::FromName(Entry.PropertyName))]
+				+ SHorizontalBox::Slot()[SNew(STextBlock).Text(FText::FromString(PropertyEditorPrivate::GetPropertyValueText(GetFirstObject(), Entry.PropertyName)))]
+			];
+			break;
+		case EDetailEntryKind::Group:
+		{
+			const FDetailGroupImpl& Group = *Entry.Group;
+			if (const TSharedPtr<FDetailWidgetRow>& Header = Group.GetHeaderRow())
+			{
+				AddRow(*Header);
+			}
+			else
+			{
+				Box.AddSlot().AutoHeight()[SNew(STextBlock).Text(Group.GetDisplayName())];
+			}
+			// A collapsed group's rows are not on screen, so their widgets are not in the tree.
+			if (Group.GetExpansionState())
+			{
+				const bool bMatched = bGroupMatched || (!SearchText.IsEmpty() && PassesSearch(Group.GetDisplayName().ToString()));
+				AddRowWidgets(Box, Category, Group.GetEntries(), bMatched);
+			}
+			break;
+		}
 		}
 	}
 }

@@ -33,6 +33,8 @@ public:
 
 	//~ Begin SWidget interface
 	virtual void HostPaint(HostTest::FWidgetSnapshot& Out) const override;
+	/** The rows on screen: made when the tree is walked after a change, as the editor's view makes them when Slate lays it out. */
+	virtual FChildren* GetChildren() override;
 	//~ End SWidget interface
 
 	/** The current layout, null before the first build. */
@@ -43,7 +45,7 @@ public:
 	const FDetailsViewArgs& GetViewArgs() const { return ViewArgs; }
 
 	const FString& GetSearchText() const { return SearchText; }
-	void SetSearchText(const FString& InSearchText) { SearchText = InSearchText; }
+	void SetSearchText(const FString& InSearchText) { SearchText = InSearchText; bRowWidgetsDirty = true; }
 
 	bool IsGroupExpanded(const FString& GroupPath, bool bDefault) const;
 	void SetGroupExpanded(const FString& GroupPath, bool bExpanded);
@@ -61,6 +63,9 @@ public:
 private:
 	void SetObjectArray(const TArray<TWeakObjectPtr<UObject>>& InObjects, bool bForceRefresh);
 	void Rebuild();
+	/** Puts the widgets of the rows on screen into the view's child slot: category titles, rows, group titles. */
+	void GenerateRowWidgets();
+	void AddRowWidgets(class SVerticalBox& Box, const FDetailCategoryImpl& Category, const TArray<FDetailLayoutEntry>& Entries, bool bGroupMatched);
 	void AddPropertyRows(FDetailLayoutBuilderImpl& NewLayout) const;
 	bool IsGroupShown(const FDetailCategoryImpl& Category, const FDetailGroupImpl& Group) const;
 
@@ -75,4 +80,9 @@ private:
 	bool bIsBuilding = false;
 	bool bRebuildRequested = false;
 	bool bIsLocked = false;
+	/** The build whose row widgets the child slot holds; -1 before the first. */
+	int32 GeneratedBuildCount = -1;
+	bool bRowWidgetsDirty = true;
+	/** The host's paint reports the rows itself; the row widgets are not made for it. */
+	mutable bool bHostPainting = false;
 };

@@ -322,3 +322,8 @@ const TCHAR* FUnixPlatformProcess::GetBinariesSubdirectory()
 {
 	return TEXT("Linux");
 }
+
+uint32 FUnixPlatformProcess::GetCurrentProcessId()
+{
+	return static_cast<uint32>(getpid());
+}

@@ -50,6 +50,7 @@ struct FUnixPlatformProcess
 	static CORE_API void ClosePipe(void* ReadPipe, void* WritePipe);
 
 	static CORE_API void Sleep(float Seconds);
+	static CORE_API uint32 GetCurrentProcessId();
 	static CORE_API const TCHAR* BaseDir();
 	static CORE_API const TCHAR* ExecutablePath();
 	static CORE_API const TCHAR* GetBinariesSubdirectory();
