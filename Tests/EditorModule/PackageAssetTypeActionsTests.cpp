@@ -39,14 +39,6 @@ TEST_F(FStartedEditorModuleTest, ActionsNamePackagesPackageInEveryCulture)
 	}
 }
 
-TEST_F(FStartedEditorModuleTest, ActionsDescribeThePackageClassInTheModulesColour)
-{
-	EXPECT_EQ(Actions->GetSupportedClass(), UJ5Package::StaticClass());
-	EXPECT_EQ(Actions->GetTypeColor(), FColor(6, 30, 50, 255));
-	EXPECT_EQ(Actions->GetTypeColor(), FTalvynSDKBaseEditorModule::TalvynColour());
-	EXPECT_EQ(Actions->GetCategories(), FTalvynSDKBaseEditorModule::GetQVRAssetCategory());
-}
-
 TEST_F(FStartedEditorModuleTest, ActionsAddNoMenuEntriesThumbnailOrDescriptionOfTheirOwn)
 {
 	UJ5Package* const Package = EditorModuleTest::MakePackageAsset(TEXT("PKG_Plain"));

@@ -87,73 +87,9 @@ protected:
 		HostTest::SetLogEcho(true);
 	}
 
-	UJ5Package* Create(UClass* RequestedClass, EObjectFlags Flags, UObject* Context = nullptr)
-	{
-		return Cast<UJ5Package>(Factory->FactoryCreateNew(RequestedClass, Outer, FName(TEXT("NewPack")), Flags, Context, nullptr));
-	}
-
 	UJ5PackageFactory* Factory = nullptr;
 	UPackage* Outer = nullptr;
 };
-
-TEST_F(FPackageFactoryTest, CreatesAPackageWhateverClassIsRequested)
-{
-	for (UClass* Requested : { static_cast<UClass*>(nullptr), UObject::StaticClass(), UJ5PackageFactory::StaticClass(), UJ5Package::StaticClass() })
-	{
-		UObject* Created = Factory->FactoryCreateNew(Requested, Outer, FName(TEXT("NewPack")), RF_Public, nullptr, nullptr);
-		ASSERT_NE(Created, nullptr);
-		EXPECT_EQ(Created->GetClass(), UJ5Package::StaticClass());
-		EXPECT_EQ(Created->GetOuter(), Outer);
-		EXPECT_EQ(Created->GetFName(), FName(TEXT("NewPack")));
-	}
-}
-
-TEST_F(FPackageFactoryTest, NewPackageCarriesExactlyTheFlagsPassedIn)
-{
-	const EObjectFlags Editorial = RF_Public | RF_Standalone | RF_Transactional;
-	const UJ5Package* WithTransactional = Create(UJ5Package::StaticClass(), Editorial);
-	ASSERT_NE(WithTransactional, nullptr);
-	EXPECT_EQ(WithTransactional->GetFlags() & (RF_Public | RF_Standalone | RF_Transactional | RF_Transient), Editorial);
-
-	Outer = CreatePackage(TEXT("/Game/Packs/Plain"));
-	const UJ5Package* WithoutTransactional = Create(UJ5Package::StaticClass(), RF_Public);
-	ASSERT_NE(WithoutTransactional, nullptr);
-	EXPECT_FALSE(WithoutTransactional->HasAnyFlags(RF_Transactional | RF_Standalone | RF_Transient));
-	EXPECT_TRUE(WithoutTransactional->HasAnyFlags(RF_Public));
-}
-
-TEST_F(FPackageFactoryTest, ContextPackageIsTheTemplateAndNoContextGivesClassDefaults)
-{
-	UJ5Package* Source = NewObject<UJ5Package>(CreatePackage(TEXT("/Game/Other/Source")), FName(TEXT("Source")));
-	Source->MainAssets.Add(FSoftObjectPath(TEXT("/Game/Other/SM_Rock.SM_Rock")));
-	Source->Dependencies.Add(FName(TEXT("/Game/Other/T_Rock")));
-
-	const UJ5Package* FromTemplate = Create(UJ5Package::StaticClass(), RF_Public, Source);
-	ASSERT_NE(FromTemplate, nullptr);
-	ASSERT_EQ(FromTemplate->MainAssets.Num(), 1);
-	EXPECT_EQ(FromTemplate->MainAssets[0], Source->MainAssets[0]);
-	EXPECT_TRUE(FromTemplate->Dependencies.Contains(FName(TEXT("/Game/Other/T_Rock"))));
-	// The directory is where the new asset lives, not where its template does.
-	EXPECT_EQ(FromTemplate->PackageDirectory, FString(TEXT("/Game/Packs")));
-
-	Outer = CreatePackage(TEXT("/Game/Packs/Fresh"));
-	const UJ5Package* FromDefaults = Create(UJ5Package::StaticClass(), RF_Public, nullptr);
-	ASSERT_NE(FromDefaults, nullptr);
-	EXPECT_EQ(FromDefaults->MainAssets.Num(), 0);
-	EXPECT_EQ(FromDefaults->Dependencies.Num(), 0);
-	EXPECT_EQ(FromDefaults->MissingDependencies.Num(), 0);
-}
-
-TEST_F(FPackageFactoryTest, ClassDefaultObjectCreatesNewPackagesOnly)
-{
-	const UJ5PackageFactory* Defaults = GetDefault<UJ5PackageFactory>();
-	EXPECT_EQ(Defaults->GetSupportedClass(), UJ5Package::StaticClass());
-	EXPECT_TRUE(Defaults->bCreateNew);
-	EXPECT_FALSE(Defaults->bEditAfterNew);
-	EXPECT_FALSE(Defaults->bEditorImport);
-	EXPECT_EQ(Defaults->Formats.Num(), 0);
-	EXPECT_TRUE(Defaults->ShouldShowInNewMenu());
-}
 
 TEST_F(FPackageFactoryTest, ClassRecordIsBuiltOnceWithTheDeclaredFlagsAndMetadata)
 {

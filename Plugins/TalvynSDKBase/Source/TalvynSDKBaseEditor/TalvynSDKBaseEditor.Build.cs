@@ -13,5 +13,8 @@ public class TalvynSDKBaseEditor : ModuleRules
 		// Its headers are public here because the module class names the asset category type.
 		PublicIncludePathModuleNames.AddRange(new string[] { "AssetTools" });
 		DynamicallyLoadedModuleNames.AddRange(new string[] { "AssetTools" });
+
+		// The module's automation tests reach the asset registry through its interface only.
+		PrivateIncludePathModuleNames.AddRange(new string[] { "AssetRegistry" });
 	}
 }
