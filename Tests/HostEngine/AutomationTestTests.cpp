@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "CoreMinimal.h"
+#include "HostTest/CoreProbe.h"
+#include "Logging/LogMacros.h"
 #include "Misc/AutomationTest.h"
 
 namespace AutomationTestTest
@@ -158,4 +160,59 @@ TEST(AutomationSpec, StartingAnUnknownTestFailsAndStoppingReportsThatNothingRan)
 	FAutomationTestExecutionInfo Result;
 	EXPECT_FALSE(Framework.StopTest(Result));
 	EXPECT_EQ(Result.GetErrorTotal(), 1);
+}
+
+DEFINE_LOG_CATEGORY_STATIC(LogHostAutomationTest, Log, All);
+
+BEGIN_DEFINE_SPEC(FHostAutomationLogTest, "HostTest.Automation.Log", EAutomationTestFlags::EditorContext | EAutomationTestFlags::EngineFilter)
+END_DEFINE_SPEC(FHostAutomationLogTest)
+
+void FHostAutomationLogTest::Define()
+{
+	It(TEXT("logs an error"), [this]()
+	{
+		UE_LOG(LogHostAutomationTest, Error, TEXT("the disk is full"));
+		UE_LOG(LogHostAutomationTest, Warning, TEXT("the disk is nearly full"));
+	});
+
+	It(TEXT("expects the error it logs"), [this]()
+	{
+		AddExpectedError(TEXT("disk is full"), EAutomationExpectedErrorFlags::Contains, 1);
+		UE_LOG(LogHostAutomationTest, Error, TEXT("the disk is full"));
+	});
+
+	It(TEXT("expects an error that never comes"), [this]()
+	{
+		AddExpectedError(TEXT("disk is full"), EAutomationExpectedErrorFlags::Contains, 1);
+	});
+}
+
+TEST(AutomationSpec, ErrorsLoggedDuringACaseFailItUnlessExpectedAndWarningsAreReported)
+{
+	HostTest::SetLogEcho(false);
+	TArray<FAutomationTestInfo> All;
+	FAutomationTestFramework::Get().GetValidTestNames(All);
+	TArray<FAutomationTestInfo> Cases;
+	for (const FAutomationTestInfo& Case : All)
+	{
+		if (Case.GetTestName() == TEXT("FHostAutomationLogTest"))
+		{
+			Cases.Add(Case);
+		}
+	}
+	ASSERT_EQ(Cases.Num(), 3);
+	FAutomationTestExecutionInfo Logged;
+	FAutomationTestExecutionInfo Expected;
+	FAutomationTestExecutionInfo Missing;
+
+	EXPECT_FALSE(AutomationTestTest::Run(Cases[0], Logged));
+	EXPECT_TRUE(AutomationTestTest::Run(Cases[1], Expected));
+	EXPECT_FALSE(AutomationTestTest::Run(Cases[2], Missing));
+	HostTest::SetLogEcho(true);
+
+	ASSERT_EQ(Logged.GetErrorTotal(), 1);
+	EXPECT_EQ(Logged.GetWarningTotal(), 1);
+	EXPECT_EQ(Logged.GetEntries()[0].Event.Message, FString(TEXT("the disk is full")));
+	EXPECT_EQ(Expected.GetErrorTotal(), 0);
+	EXPECT_EQ(Missing.GetErrorTotal(), 1);
 }

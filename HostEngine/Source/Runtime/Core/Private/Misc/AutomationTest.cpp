@@ -1,5 +1,6 @@
 #include "Misc/AutomationTest.h"
 
+#include "HostTest/CoreProbe.h"
 #include "Internationalization/Text.h"
 #include "UObject/NameTypes.h"
 
@@ -134,10 +135,71 @@ FAutomationTestBase::~FAutomationTestBase()
 bool FAutomationTestBase::RunTestCase(const FString& Parameters, FAutomationTestExecutionInfo& OutExecutionInfo)
 {
 	ExecutionInfo = &OutExecutionInfo;
+	ExpectedErrors.Reset();
+	const int32 FirstLogLine = HostTest::GetRecordedLogLines().Num();
 	const bool bRanToTheEnd = RunTest(Parameters);
+	ReportLoggedLines(FirstLogLine);
+	ExpectedErrors.Reset();
 	ExecutionInfo = nullptr;
 	OutExecutionInfo.bSuccessful = bRanToTheEnd && OutExecutionInfo.GetErrorTotal() == 0;
 	return OutExecutionInfo.bSuccessful;
+}
+
+void FAutomationTestBase::AddExpectedError(FString ExpectedErrorPattern, EAutomationExpectedErrorFlags::MatchType CompareType, int32 Occurrences, bool IsRegex)
+{
+	ExpectedErrors.Add(FExpectedError{ ExpectedErrorPattern, CompareType, Occurrences, 0 });
+}
+
+void FAutomationTestBase::ReportLoggedLines(int32 First)
+{
+	const TArray<HostTest::FRecordedLogLine> Lines = HostTest::GetRecordedLogLines();
+	for (int32 Index = FMath::Max(First, 0); Index < Lines.Num(); ++Index)
+	{
+		const HostTest::FRecordedLogLine& Line = Lines[Index];
+		const bool bError = Line.Verbosity == ELogVerbosity::Error || Line.Verbosity == ELogVerbosity::Fatal;
+		const bool bWarning = Line.Verbosity == ELogVerbosity::Warning;
+		if (!bError && !bWarning)
+		{
+			continue;
+		}
+		bool bExpected = false;
+		for (FExpectedError& Expected : ExpectedErrors)
+		{
+			const bool bMatches = Expected.CompareType == EAutomationExpectedErrorFlags::Exact ? Line.Message.Equals(Expected.Pattern) : Line.Message.Contains(Expected.Pattern);
+			if (bMatches)
+			{
+				++Expected.Found;
+				bExpected = true;
+				break;
+			}
+		}
+		if (bExpected)
+		{
+			continue;
+		}
+		if (bError && !SuppressLogErrors())
+		{
+			AddError(Line.Message);
+		}
+		else if (bWarning && !SuppressLogWarnings())
+		{
+			if (ElevateLogWarningsToErrors())
+			{
+				AddError(Line.Message);
+			}
+			else
+			{
+				AddWarning(Line.Message);
+			}
+		}
+	}
+	for (const FExpectedError& Expected : ExpectedErrors)
+	{
+		if (Expected.Found == 0 || (Expected.Occurrences > 0 && Expected.Found != Expected.Occurrences))
+		{
+			AddError(FString::Printf(TEXT("Expected an error or warning matching \"%s\" %d time(s), but found it %d time(s)."), *Expected.Pattern, Expected.Occurrences, Expected.Found));
+		}
+	}
 }
 
 void FAutomationTestBase::AddError(const FString& InError, int32 StackOffset)

@@ -45,6 +45,15 @@ enum class EAutomationTestFlags : uint32
 };
 ENUM_CLASS_FLAGS(EAutomationTestFlags);
 
+namespace EAutomationExpectedErrorFlags
+{
+	enum MatchType
+	{
+		Exact,
+		Contains,
+	};
+}
+
 enum class EAutomationEventType : uint8
 {
 	Info,
@@ -215,6 +224,29 @@ public:
 	/** Runs one case, as the framework asks; returns whether it ran to the end. */
 	bool RunTestCase(const FString& Parameters, FAutomationTestExecutionInfo& OutExecutionInfo);
 
+	/**
+	 * Errors and warnings logged while a case runs are reported as its own, errors failing it, unless the
+	 * test suppresses them or expects them.
+	 */
+	virtual bool SuppressLogErrors()
+	{
+		return false;
+	}
+	virtual bool SuppressLogWarnings()
+	{
+		return false;
+	}
+	virtual bool ElevateLogWarningsToErrors()
+	{
+		return false;
+	}
+
+	/**
+	 * A logged error or warning that the running case expects: matching lines are not reported, and the case
+	 * fails unless they occur Occurrences times (0: at least once). Patterns are matched as plain text.
+	 */
+	void AddExpectedError(FString ExpectedErrorPattern, EAutomationExpectedErrorFlags::MatchType CompareType = EAutomationExpectedErrorFlags::Contains, int32 Occurrences = 1, bool IsRegex = true);
+
 	virtual void AddError(const FString& InError, int32 StackOffset = 0);
 	virtual void AddWarning(const FString& InWarning, int32 StackOffset = 0);
 	virtual void AddInfo(const FString& InLogItem, int32 StackOffset = 0);
@@ -319,7 +351,19 @@ protected:
 	bool bComplexTask;
 
 private:
+	struct FExpectedError
+	{
+		FString Pattern;
+		EAutomationExpectedErrorFlags::MatchType CompareType;
+		int32 Occurrences;
+		int32 Found;
+	};
+
+	/** Reports what was logged during the case, from the log line First on. */
+	void ReportLoggedLines(int32 First);
+
 	FAutomationTestExecutionInfo* ExecutionInfo = nullptr;
+	TArray<FExpectedError> ExpectedErrors;
 };
 
 /**

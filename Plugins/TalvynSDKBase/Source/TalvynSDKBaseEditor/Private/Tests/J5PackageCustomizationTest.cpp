@@ -100,13 +100,14 @@ void FJ5PackageCustomizationTest::Define()
 			}
 		});
 
-		It(TEXT("Find Dependencies shows the warning, the list's group and Copy Dependencies for a reference outside the folder"), [this]()
+		It(TEXT("Find Dependencies shows the warning, the closed list and Copy Dependencies for a reference outside the folder"), [this]()
 		{
 			if (Click(TEXT("Add All Assets")) && Click(TEXT("Find Dependencies")))
 			{
 				TestEqual(TEXT("The number of outside references"), PanelPackage->MissingDependencies.Num(), 1);
 				TestTrue(TEXT("The panel shows the warning"), Panel->GetTexts().Contains(TEXT("1 referenced assets are outside of this package's directory.")));
 				TestTrue(TEXT("The panel shows the group \"Missing Dependencies\""), Panel->GetTexts().Contains(TEXT("Missing Dependencies")));
+				TestFalse(TEXT("The group is open"), Panel->ShowsTextContaining(SharedMaterial->GetPackage()->GetName()));
 				TestTrue(TEXT("The panel shows \"Copy Dependencies\""), Panel->FindButton(TEXT("Copy Dependencies")).IsValid());
 			}
 		});
@@ -131,8 +132,9 @@ void FJ5PackageCustomizationTest::Define()
 			}
 		});
 
-		It(TEXT("Make Pak File leaves a package with nothing to export as it is"), [this]()
+		It(TEXT("Make Pak File reports that a package with nothing to export cannot be exported, and leaves it as it is"), [this]()
 		{
+			AddExpectedError(TEXT("Make Pak File"), EAutomationExpectedErrorFlags::Contains, 1);
 			if (Click(TEXT("Make Pak File")))
 			{
 				TestEqual(TEXT("The number of assets"), PanelPackage->MainAssets.Num(), 0);
@@ -140,8 +142,9 @@ void FJ5PackageCustomizationTest::Define()
 			}
 		});
 
-		It(TEXT("Apply Cook Settings leaves a package outside any content folder as it is"), [this]()
+		It(TEXT("Apply Cook Settings reports that a package outside any content folder has no settings to apply"), [this]()
 		{
+			AddExpectedError(TEXT("Apply Cook Settings"), EAutomationExpectedErrorFlags::Contains, 1);
 			// A package in no content folder is refused before anything is written, so the project's settings stay as they are.
 			UJ5Package* const Loose = NewObject<UJ5Package>(GetTransientPackage(), MakeUniqueObjectName(GetTransientPackage(), UJ5Package::StaticClass(), FName(TEXT("PKG_Loose"))), RF_Transactional);
 			Panel->Open(Loose);

@@ -117,20 +117,23 @@ void FJ5PackageTest::Define()
 			TestTrue(TEXT("The package holds the crate"), PackageAsset->MainAssets.Contains(PathOf(Crate)));
 		});
 
-		It(TEXT("refuses an asset of a sibling folder whose name starts the same"), [this]()
+		It(TEXT("refuses an asset of a sibling folder whose name starts the same, and says why"), [this]()
 		{
+			AddExpectedError(TEXT("lies outside the package's directory"), EAutomationExpectedErrorFlags::Contains, 1);
 			PackageAsset->AddAsset(FAssetData(SiblingMaterial));
 			TestEqual(TEXT("The number of assets"), PackageAsset->MainAssets.Num(), 0);
 		});
 
-		It(TEXT("refuses an asset outside the package's folder"), [this]()
+		It(TEXT("refuses an asset outside the package's folder, and says why"), [this]()
 		{
+			AddExpectedError(TEXT("lies outside the package's directory"), EAutomationExpectedErrorFlags::Contains, 1);
 			PackageAsset->AddAsset(FAssetData(SharedMaterial));
 			TestEqual(TEXT("The number of assets"), PackageAsset->MainAssets.Num(), 0);
 		});
 
-		It(TEXT("refuses the package asset itself, an asset it holds already and empty asset data"), [this]()
+		It(TEXT("refuses the package asset itself, an asset it holds already and empty asset data, each with a warning"), [this]()
 		{
+			AddExpectedError(TEXT("was not added, because"), EAutomationExpectedErrorFlags::Contains, 3);
 			PackageAsset->AddAsset(FAssetData(PackageAsset));
 			PackageAsset->AddAsset(FAssetData());
 			PackageAsset->AddAsset(FAssetData(BaseMaterial));
