@@ -354,6 +354,47 @@ namespace
 		EXPECT_FALSE(HostTest::SetGroupExpanded(View, TEXT("Dependencies"), TEXT("NoSuchGroup"), true));
 	}
 
+	/** The texts of the text blocks in the view's widget tree, in tree order, as a walk of GetChildren finds them. */
+	static TArray<FString> TextsInWidgetTree(const TSharedRef<SWidget>& Widget)
+	{
+		TArray<FString> Texts;
+		if (Widget->GetType() == FName(TEXT("STextBlock")))
+		{
+			Texts.Add(StaticCastSharedRef<STextBlock>(Widget)->GetText().ToString());
+		}
+		if (FChildren* Children = Widget->GetChildren())
+		{
+			for (int32 Index = 0; Index < Children->Num(); ++Index)
+			{
+				Texts.Append(TextsInWidgetTree(Children->GetChildAt(Index)));
+			}
+		}
+		return Texts;
+	}
+
+	TEST_F(PropertyEditorTest, TheWidgetTreeHoldsTheRowsOnScreenAndFollowsRebuildsAndExpansion)
+	{
+		FString Label = TEXT("First");
+		FTestCustomization::Layout = [&Label](FTestCustomization&, IDetailLayoutBuilder& Builder)
+		{
+			IDetailCategoryBuilder& Category = Builder.EditCategory(TEXT("Dependencies"));
+			Category.AddCustomRow(FText::FromString(TEXT("Row")))[SNew(STextBlock).Text(FText::FromString(Label))];
+			IDetailGroup& Group = Category.AddGroup(TEXT("MissingGroup"), FText::FromString(TEXT("Missing Dependencies")), false, false);
+			Group.AddWidgetRow()[SNew(STextBlock).Text(FText::FromString(TEXT("In the group")))];
+		};
+		TSharedRef<IDetailsView> View = HostTest::OpenDetailsView({MakePackage(TEXT("/Game/Details/Tree"))});
+
+		EXPECT_EQ(TextsInWidgetTree(View), TArray<FString>({ TEXT("Dependencies"), TEXT("First"), TEXT("Missing Dependencies") }));
+
+		ASSERT_TRUE(HostTest::SetGroupExpanded(View, TEXT("Dependencies"), TEXT("MissingGroup"), true));
+		EXPECT_EQ(TextsInWidgetTree(View).Last(), FString(TEXT("In the group")));
+
+		Label = TEXT("Second");
+		View->ForceRefresh();
+		EXPECT_TRUE(TextsInWidgetTree(View).Contains(TEXT("Second")));
+		EXPECT_FALSE(TextsInWidgetTree(View).Contains(TEXT("First")));
+	}
+
 	TEST_F(PropertyEditorTest, SearchMatchesAGroupByItsRowsOrItsName)
 	{
 		FTestCustomization::Layout = [](FTestCustomization&, IDetailLayoutBuilder& Builder)
