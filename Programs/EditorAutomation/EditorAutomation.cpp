@@ -135,8 +135,15 @@ int main(int ArgumentCount, char** Arguments)
 	}
 	Print(std::to_string(Passed) + " passed, " + std::to_string(Failed) + " failed\n");
 
-	HostTest::UnloadAllModules();
+	// The tests run in users' projects too: whatever they make there they must remove.
 	std::error_code Error;
+	for (const fs::directory_entry& Entry : fs::recursive_directory_iterator(Project / "Content", Error))
+	{
+		Print("EditorAutomation: left in the project's content folder: " + fs::relative(Entry.path(), Project / "Content", Error).string() + "\n");
+		ExitCode = 1;
+	}
+
+	HostTest::UnloadAllModules();
 	fs::remove_all(WorkRoot, Error);
 	return ExitCode != 0 ? ExitCode : (Failed > 0 ? 1 : 0);
 }
