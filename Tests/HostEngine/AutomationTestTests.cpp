@@ -31,8 +31,8 @@ END_DEFINE_SPEC(FHostAutomationOrderTest)
 void FHostAutomationOrderTest::Define()
 {
 	using AutomationTestTest::Steps;
-	BeforeEach([this]() { Steps().Add(TEXT("outer before")); });
-	AfterEach([this]() { Steps().Add(TEXT("outer after")); });
+	BeforeEach([]() { Steps().Add(TEXT("outer before")); });
+	AfterEach([]() { Steps().Add(TEXT("outer after")); });
 
 	Describe(TEXT("A group"), [this]()
 	{
@@ -44,7 +44,7 @@ void FHostAutomationOrderTest::Define()
 				AddError(TEXT("set-up failed"));
 			}
 		});
-		AfterEach([this]() { Steps().Add(TEXT("inner after")); });
+		AfterEach([]() { Steps().Add(TEXT("inner after")); });
 
 		It(TEXT("passes"), [this]()
 		{
@@ -60,7 +60,7 @@ void FHostAutomationOrderTest::Define()
 		});
 	});
 
-	It(TEXT("stands alone"), [this]()
+	It(TEXT("stands alone"), []()
 	{
 		Steps().Add(TEXT("alone"));
 	});
@@ -169,7 +169,7 @@ END_DEFINE_SPEC(FHostAutomationLogTest)
 
 void FHostAutomationLogTest::Define()
 {
-	It(TEXT("logs an error"), [this]()
+	It(TEXT("logs an error"), []()
 	{
 		UE_LOG(LogHostAutomationTest, Error, TEXT("the disk is full"));
 		UE_LOG(LogHostAutomationTest, Warning, TEXT("the disk is nearly full"));

@@ -109,7 +109,7 @@ void FJ5PackageFactoryTest::Define()
 		{
 			const UJ5PackageFactory* const Defaults = GetDefault<UJ5PackageFactory>();
 			TestTrue(TEXT("The supported class is UJ5Package"), Defaults->GetSupportedClass() == UJ5Package::StaticClass());
-			TestTrue(TEXT("It creates new assets"), Defaults->bCreateNew);
+			TestTrue(TEXT("It creates new assets"), Defaults->CanCreateNew());
 			TestTrue(TEXT("It is offered in the new-asset menu"), Defaults->ShouldShowInNewMenu());
 			TestFalse(TEXT("It opens the new asset in an editor"), Defaults->bEditAfterNew);
 			TestFalse(TEXT("It imports files"), Defaults->bEditorImport);
