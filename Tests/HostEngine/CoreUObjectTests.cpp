@@ -273,7 +273,7 @@ namespace
 		{
 			Text += FString::Printf(TEXT(" %s=%d"), *Entry.Key.ToString(), Entry.Value);
 		}
-		return Text + TEXT(" | Directory: ") + Asset->PackageDirectory;
+		return Text;
 	}
 
 	void FillCollections(UJ5Package* Asset, const TCHAR* Suffix)
@@ -308,7 +308,6 @@ TEST_F(CoreUObjectTest, UndoRestoresTheReflectedStateOfTheFirstModifyAndRedoTheL
 	// A second Modify in the same transaction keeps the state of the first.
 	Asset->Modify();
 	FillCollections(Asset, TEXT("C"));
-	Asset->PackageDirectory = TEXT("/Game/Elsewhere");
 	HostTransactions::End();
 	const FString After = DescribeCollections(Asset);
 	ASSERT_NE(After, Before);

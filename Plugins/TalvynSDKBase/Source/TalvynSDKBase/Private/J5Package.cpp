@@ -428,6 +428,8 @@ void UJ5Package::PostEditUndo()
 {
 	Super::PostEditUndo();
 
+	// The directory is where the asset is now, which a move since the change may have made another than the one recorded.
+	UpdatePackageDirectory();
 	// Undo and redo set the collections back without an operation, so the panels are told here.
 	OnPackageChanged.Broadcast();
 }
