@@ -32,6 +32,8 @@ namespace
 	{
 		int32 Depth = 0;
 		FTransaction Open;
+		/** For each open nesting level, how many records the transaction had when it began. */
+		TArray<int32> LevelStarts;
 		/** Every transaction closed or cancelled, for tests. */
 		TArray<HostTest::FTransactionRecord> Finished;
 		/** The undo history: committed transactions that recorded something, oldest first. */
@@ -145,7 +147,9 @@ namespace HostTransactions
 			S.Open = FTransaction();
 			S.Open.Description.Context = Context ? FString(Context) : FString();
 			S.Open.Description.Description = Description.ToString();
+			S.LevelStarts.Reset();
 		}
+		S.LevelStarts.Add(S.Open.Records.Num());
 		return S.Depth++;
 	}
 
@@ -153,6 +157,7 @@ namespace HostTransactions
 	{
 		FTransactionState& S = State();
 		checkf(S.Depth > 0, TEXT("Ending a transaction when none is open"));
+		S.LevelStarts.Pop();
 		if (--S.Depth == 0)
 		{
 			S.Open.Description.bCommitted = true;
@@ -167,14 +172,26 @@ namespace HostTransactions
 		return S.Depth;
 	}
 
-	void Cancel()
+	void Cancel(const int32 StartIndex)
 	{
 		FTransactionState& S = State();
-		if (S.Depth == 0)
+		if (S.Depth == 0 || StartIndex >= S.Depth)
 		{
 			return;
 		}
+		if (StartIndex > 0)
+		{
+			// Only the nested part goes: what the enclosing levels recorded before it began stays.
+			const int32 Keep = S.LevelStarts[StartIndex];
+			S.Open.Records.SetNum(Keep);
+			S.Open.Description.Objects.SetNum(Keep);
+			S.Open.Description.ObjectPaths.SetNum(Keep);
+			S.LevelStarts.SetNum(StartIndex);
+			S.Depth = StartIndex;
+			return;
+		}
 		S.Depth = 0;
+		S.LevelStarts.Reset();
 		S.Open.Description.bCommitted = false;
 		S.Finished.Add(S.Open.Description);
 		S.Open = FTransaction();
@@ -183,6 +200,11 @@ namespace HostTransactions
 	bool IsActive()
 	{
 		return State().Depth > 0;
+	}
+
+	int32 GetDepth()
+	{
+		return State().Depth;
 	}
 
 	bool RecordObject(UObject* Object)

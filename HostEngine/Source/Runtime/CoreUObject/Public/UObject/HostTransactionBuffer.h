@@ -21,10 +21,17 @@ namespace HostTransactions
 	/** Closes the innermost transaction; the outermost one is committed when it closes. Returns the remaining depth. */
 	COREUOBJECT_API int32 End();
 
-	/** Drops the outermost transaction with everything recorded in it. */
-	COREUOBJECT_API void Cancel();
+	/**
+	 * Drops the transaction from the nesting level StartIndex (a value Begin returned) inward: at 0 the whole
+	 * transaction with everything recorded in it; deeper, only what was recorded since that level began, and
+	 * the enclosing levels stay open.
+	 */
+	COREUOBJECT_API void Cancel(int32 StartIndex = 0);
 
 	COREUOBJECT_API bool IsActive();
+
+	/** How many transactions are open, nested ones included. */
+	COREUOBJECT_API int32 GetDepth();
 
 	/** Records the object in the open transaction; false when none is open or it is already recorded. */
 	COREUOBJECT_API bool RecordObject(UObject* Object);
