@@ -407,6 +407,26 @@ TEST_F(CoreUObjectTest, ANewTransactionEndsRedoAndNoUndoRunsWhileOneIsOpen)
 	EXPECT_EQ(Asset->MainAssets.Num(), 1);
 }
 
+TEST_F(CoreUObjectTest, WhatAnObjectDoesWhileUndoIsAppliedRecordsNothingAndKeepsRedo)
+{
+	UJ5Package* Asset = NewPackageAsset(TEXT("/Game/Undo/PKG"), TEXT("PKG"));
+	Change(Asset, [Asset]() { FillCollections(Asset, TEXT("A")); });
+	int32 OpenedDuringUndo = 0;
+	Asset->OnPackageChanged.AddLambda([Asset, &OpenedDuringUndo]()
+	{
+		OpenedDuringUndo = HostTransactions::Begin(TEXT("Test"), FText::FromString(TEXT("Reentrant")));
+		EXPECT_FALSE(Asset->Modify());
+	});
+
+	ASSERT_TRUE(HostTest::UndoTransaction());
+
+	EXPECT_EQ(OpenedDuringUndo, -1);
+	EXPECT_FALSE(HostTransactions::IsActive());
+	EXPECT_EQ(HostTest::GetUndoHistory().NumUndone, 1);
+	EXPECT_TRUE(HostTest::RedoTransaction());
+	EXPECT_EQ(Asset->MainAssets.Num(), 1);
+}
+
 TEST_F(CoreUObjectTest, UndoRestoresHeldReferencesAndSkipsObjectsDestroyedSince)
 {
 	UStaticMesh* Mesh = NewObject<UStaticMesh>(CreatePackage(TEXT("/Game/Undo/SM_Mesh")), TEXT("SM_Mesh"), RF_Public | RF_Standalone | RF_Transactional);
