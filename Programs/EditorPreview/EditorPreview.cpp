@@ -30,6 +30,7 @@ namespace
 		"  click <label>         click the button with that label\n"
 		"  cook                  run the package's Cook Assets command (the panel has no button for it)\n"
 		"  pick <asset path>     choose an asset in the \"Add Asset\" picker\n"
+		"  undo                  undo the latest change (Edit > Undo);  redo  redo it\n"
 		"  expand <group>        open a group;  collapse <group>  close it\n"
 		"  search <text>         type into the panel's search box (empty clears it)\n"
 		"  picker                list the assets the picker offers\n"

@@ -60,6 +60,8 @@ private:
 	/** Runs the package's Cook Assets command, which no button shows. */
 	void Cook();
 	void Pick(const std::string& AssetPath);
+	/** Undoes the latest change, or redoes the latest undone one, as Edit > Undo and Edit > Redo do. */
+	void StepHistory(bool bUndo);
 	void SetGroup(const std::string& Group, bool bExpanded);
 	void Search(const std::string& Text);
 	void ListPicker();
