@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "Editor.h"
+#include "Editor/Transactor.h"
 #include "HostTest/CoreUObjectProbe.h"
 #include "ScopedTransaction.h"
 #include "UObject/HostTransactionBuffer.h"
@@ -105,5 +107,37 @@ TEST_F(ScopedTransactionTest, CancelInsideAnotherScopeDropsOnlyWhatItRecorded)
 	EXPECT_TRUE(Records[0].bCommitted);
 	EXPECT_EQ(Records[0].Description, FString(TEXT("Outer")));
 	EXPECT_EQ(Records[0].ObjectPaths, (TArray<FString>{ Kept->GetPathName(), Later->GetPathName() }));
+	HostTest::ClearTransactionRecords();
+}
+
+TEST_F(ScopedTransactionTest, EditorEngineUndoesAndRedoesTheStepItsTransactorNames)
+{
+	HostTest::ClearTransactionRecords();
+	UEditorEngine Editor;
+	UPackage* const Edited = CreatePackage(TEXT("/Temp/HostTransactionNamed"));
+	Edited->SetFlags(RF_Transactional);
+	EXPECT_FALSE(Editor.Trans->CanUndo());
+	{
+		FScopedTransaction Transaction(TEXT("Test"), FText::FromString(TEXT("First")), Edited);
+		Edited->Modify();
+	}
+	{
+		FScopedTransaction Transaction(TEXT("Test"), FText::FromString(TEXT("Second")), Edited);
+		Edited->Modify();
+	}
+
+	EXPECT_EQ(Editor.Trans->GetQueueLength(), 2);
+	EXPECT_EQ(Editor.Trans->GetUndoContext().Title.ToString(), FString(TEXT("Second")));
+	EXPECT_EQ(Editor.Trans->GetUndoContext().PrimaryObject, Edited);
+	EXPECT_FALSE(Editor.Trans->CanRedo());
+
+	EXPECT_TRUE(Editor.UndoTransaction());
+	EXPECT_EQ(Editor.Trans->GetUndoCount(), 1);
+	EXPECT_EQ(Editor.Trans->GetUndoContext().Title.ToString(), FString(TEXT("First")));
+	EXPECT_EQ(Editor.Trans->GetRedoContext().Title.ToString(), FString(TEXT("Second")));
+
+	EXPECT_TRUE(Editor.RedoTransaction());
+	EXPECT_EQ(Editor.Trans->GetUndoCount(), 0);
+	EXPECT_FALSE(Editor.RedoTransaction());
 	HostTest::ClearTransactionRecords();
 }

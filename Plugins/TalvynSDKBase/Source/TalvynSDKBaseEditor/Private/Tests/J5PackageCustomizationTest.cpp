@@ -3,6 +3,8 @@
 #if WITH_DEV_AUTOMATION_TESTS
 
 #include "AssetRegistry/IAssetRegistry.h"
+#include "Editor.h"
+#include "Editor/Transactor.h"
 #include "HAL/PlatformProcess.h"
 #include "J5Package.h"
 #include "J5PackageTestContent.h"
@@ -165,6 +167,73 @@ void FJ5PackageCustomizationTest::Define()
 				Panel->Close();
 				Button->SimulateClick();
 				TestEqual(TEXT("The number of assets"), PanelPackage->MainAssets.Num(), 0);
+			}
+		});
+	});
+	Describe(TEXT("Undo"), [this]()
+	{
+		BeforeEach([this]()
+		{
+			TestNotNull(TEXT("The editor engine"), GEditor);
+		});
+
+		It(TEXT("Add All Assets is one step named after it, and undo and redo take the assets out and back"), [this]()
+		{
+			if (Click(TEXT("Add All Assets")))
+			{
+				TestEqual(TEXT("The step's name"), GEditor->Trans->GetUndoContext().Title.ToString(), TEXT("Add All Assets"));
+				GEditor->UndoTransaction();
+				Panel->Update();
+				TestEqual(TEXT("The number of assets after undo"), PanelPackage->MainAssets.Num(), 0);
+				TestFalse(TEXT("The panel shows the counts after undo"), Panel->ShowsTextContaining(TEXT("Main Assets:")));
+				GEditor->RedoTransaction();
+				Panel->Update();
+				TestEqual(TEXT("The number of assets after redo"), PanelPackage->MainAssets.Num(), 2);
+				TestTrue(TEXT("The panel shows the counts after redo"), Panel->GetTexts().Contains(TEXT("Main Assets: 2 | Assets To Cook: 2")));
+			}
+		});
+
+		It(TEXT("Remove All Assets is one step named after it, and undo brings the assets back into the panel"), [this]()
+		{
+			if (Click(TEXT("Add All Assets")) && Click(TEXT("Find Dependencies")) && Click(TEXT("Remove All Assets")))
+			{
+				TestEqual(TEXT("The step's name"), GEditor->Trans->GetUndoContext().Title.ToString(), TEXT("Remove All Assets"));
+				GEditor->UndoTransaction();
+				Panel->Update();
+				TestEqual(TEXT("The number of assets after undo"), PanelPackage->MainAssets.Num(), 2);
+				TestEqual(TEXT("The number of outside references after undo"), PanelPackage->MissingDependencies.Num(), 1);
+				TestTrue(TEXT("The panel shows the counts after undo"), Panel->GetTexts().Contains(TEXT("Main Assets: 2 | Assets To Cook: 2")));
+			}
+		});
+
+		It(TEXT("Find Dependencies is one step named after it, and undo takes the warning away"), [this]()
+		{
+			if (Click(TEXT("Add All Assets")) && Click(TEXT("Find Dependencies")))
+			{
+				TestEqual(TEXT("The step's name"), GEditor->Trans->GetUndoContext().Title.ToString(), TEXT("Find Dependencies"));
+				GEditor->UndoTransaction();
+				Panel->Update();
+				TestEqual(TEXT("The number of outside references after undo"), PanelPackage->MissingDependencies.Num(), 0);
+				TestFalse(TEXT("The panel shows the warning after undo"), Panel->ShowsTextContaining(TEXT("referenced assets are outside")));
+			}
+		});
+
+		It(TEXT("Copy Dependencies is one step named after it"), [this]()
+		{
+			if (Click(TEXT("Add All Assets")) && Click(TEXT("Find Dependencies")) && Click(TEXT("Copy Dependencies")))
+			{
+				TestEqual(TEXT("The step's name"), GEditor->Trans->GetUndoContext().Title.ToString(), TEXT("Copy Dependencies"));
+			}
+		});
+
+		It(TEXT("a command that changes nothing adds no step on top of the last one"), [this]()
+		{
+			if (Click(TEXT("Add All Assets")) && Click(TEXT("Add All Assets")))
+			{
+				TestEqual(TEXT("The last step's name"), GEditor->Trans->GetUndoContext().Title.ToString(), TEXT("Add All Assets"));
+				GEditor->UndoTransaction();
+				Panel->Update();
+				TestEqual(TEXT("The number of assets after one undo"), PanelPackage->MainAssets.Num(), 0);
 			}
 		});
 	});
