@@ -719,6 +719,20 @@ def generate_class_body(cls, module, module_api, include_path, module_relative, 
             value = f'(bool){value}'
         out.append(f'\t\treturn HostPropertyToString({value});')
         out.append('\t}')
+        out.append(f'\tstatic bool NewProp_{prop.name}_FromString(UObject* Object, const FString& Text)')
+        out.append('\t{')
+        target = f'static_cast<{cls.name}*>(Object)->{prop.name}'
+        if prop.is_bitfield_bool:
+            out.append('\t\tbool Value = false;')
+            out.append('\t\tif (!HostPropertyFromStringIfReadable(Value, Text))')
+            out.append('\t\t{')
+            out.append('\t\t\treturn false;')
+            out.append('\t\t}')
+            out.append(f'\t\t{target} = Value;')
+            out.append('\t\treturn true;')
+        else:
+            out.append(f'\t\treturn HostPropertyFromStringIfReadable({target}, Text);')
+        out.append('\t}')
         out.append(f'\tstatic const UECodeGen_Private::FPropertyParamsBase NewProp_{prop.name};')
         if prop.condition:
             out.append(f'#endif // {prop.condition}')
@@ -734,7 +748,7 @@ def generate_class_body(cls, module, module_api, include_path, module_relative, 
         if prop.condition:
             out.append(f'#if {prop.condition}')
         flags = ' | '.join(prop.flags) if prop.flags else 'CPF_None'
-        out.append(f'const UECodeGen_Private::FPropertyParamsBase {statics}::NewProp_{prop.name} = {{ {cpp_string(prop.name)}, {cpp_string(prop.cpp_type)}, (EPropertyFlags)({flags}), &{statics}::NewProp_{prop.name}_Copy, &{statics}::NewProp_{prop.name}_ToString, METADATA_PARAMS(UE_ARRAY_COUNT(NewProp_{prop.name}_MetaData), NewProp_{prop.name}_MetaData) }};')
+        out.append(f'const UECodeGen_Private::FPropertyParamsBase {statics}::NewProp_{prop.name} = {{ {cpp_string(prop.name)}, {cpp_string(prop.cpp_type)}, (EPropertyFlags)({flags}), &{statics}::NewProp_{prop.name}_Copy, &{statics}::NewProp_{prop.name}_ToString, &{statics}::NewProp_{prop.name}_FromString, METADATA_PARAMS(UE_ARRAY_COUNT(NewProp_{prop.name}_MetaData), NewProp_{prop.name}_MetaData) }};')
         if prop.condition:
             out.append(f'#endif // {prop.condition}')
     if cls.properties:

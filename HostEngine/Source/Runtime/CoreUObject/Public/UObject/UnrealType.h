@@ -68,12 +68,14 @@ class COREUOBJECT_API FProperty : public FField
 public:
 	using FHostCopyValueFunc = void (*)(UObject* Dest, const UObject* Source);
 	using FHostValueToStringFunc = FString (*)(const UObject* Object);
+	using FHostValueFromStringFunc = bool (*)(UObject* Object, const FString& Text);
 
-	FProperty(UStruct* InOwner, FName InName, EPropertyFlags InFlags, FHostCopyValueFunc InCopy, FHostValueToStringFunc InToString, const TCHAR* InCppType)
+	FProperty(UStruct* InOwner, FName InName, EPropertyFlags InFlags, FHostCopyValueFunc InCopy, FHostValueToStringFunc InToString, const TCHAR* InCppType, FHostValueFromStringFunc InFromString = nullptr)
 		: FField(InOwner, InName)
 		, PropertyFlags(InFlags)
 		, CopyValue(InCopy)
 		, ValueToString(InToString)
+		, ValueFromString(InFromString)
 		, CppType(InCppType)
 	{
 	}
@@ -113,9 +115,19 @@ public:
 		return ValueToString(Object);
 	}
 
+	/**
+	 * Sets the value from its text form, as the config system and the settings editor do; false (value
+	 * unchanged) for text the type does not accept, or a type the host cannot read from text.
+	 */
+	bool HostSetValueFromString(UObject* Object, const FString& Text) const
+	{
+		return ValueFromString != nullptr && ValueFromString(Object, Text);
+	}
+
 private:
 	FHostCopyValueFunc CopyValue = nullptr;
 	FHostValueToStringFunc ValueToString = nullptr;
+	FHostValueFromStringFunc ValueFromString = nullptr;
 	FString CppType;
 };
 
@@ -238,6 +250,7 @@ namespace UECodeGen_Private
 		EPropertyFlags PropertyFlags;
 		FProperty::FHostCopyValueFunc CopyValue;
 		FProperty::FHostValueToStringFunc ValueToString;
+		FProperty::FHostValueFromStringFunc ValueFromString;
 #if WITH_METADATA
 		uint16 NumMetaData;
 		const FMetaDataPairParam* MetaDataArray;
