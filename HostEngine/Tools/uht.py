@@ -449,6 +449,70 @@ def parse_header(path, module_api):
     return raw, classes
 
 
+def parse_enums(path):
+    """The UENUMs of a header: (name, underlying type, [enumerators]) for each 'enum class Name : Type { ... }'."""
+    with open(path, encoding='utf-8') as f:
+        text = strip_comments(f.read())
+    enums = []
+    for m in re.finditer(r'^[ \t]*UENUM[ \t]*\(', text, re.MULTILINE):
+        close = match_paren(text, text.index('(', m.start()))
+        decl = re.compile(r'\s*enum\s+class\s+(\w+)\s*:\s*(\w+)\s*\{').match(text, close)
+        if not decl:
+            raise UhtError(path, line_of(text, m.start()), 'the host reflects only "UENUM() enum class EName : uint8 { ... }"')
+        body_end = match_paren(text, decl.end() - 1, '{', '}')
+        body = text[decl.end():body_end - 1]
+        body = re.sub(r'UMETA\s*\([^)]*\)', '', body)
+        values = []
+        for item in body.split(','):
+            name = item.split('=')[0].strip()
+            if name:
+                values.append(name)
+        enums.append((decl.group(1), decl.group(2), values))
+    return enums
+
+
+def generate_enum_declarations(enums):
+    """Declarations for the generated header: the enum's text form, which config files and the settings editor use."""
+    out = []
+    for name, underlying, _ in enums:
+        out.append(f'// Begin Enum {name}')
+        out.append(f'enum class {name} : {underlying};')
+        out.append(f'FString HostPropertyToString({name} Value);')
+        out.append(f'bool HostPropertyFromString({name}& Value, const FString& Text);')
+        out.append(f'// End Enum {name}')
+        out.append('')
+    return out
+
+
+def generate_enum_definitions(enums):
+    out = []
+    for name, _, values in enums:
+        out.append(f'// Begin Enum {name}')
+        out.append(f'FString HostPropertyToString({name} Value)')
+        out.append('{')
+        out.append('\tswitch (Value)')
+        out.append('\t{')
+        for value in values:
+            out.append(f'\tcase {name}::{value}: return TEXT("{value}");')
+        out.append('\tdefault: return HostPropertyToString((int64)Value);')
+        out.append('\t}')
+        out.append('}')
+        out.append(f'bool HostPropertyFromString({name}& Value, const FString& Text)')
+        out.append('{')
+        out.append('\tconst FString Trimmed = Text.TrimStartAndEnd();')
+        for value in values:
+            out.append(f'\tif (Trimmed.Equals(TEXT("{value}"), ESearchCase::IgnoreCase) || Trimmed.Equals(TEXT("{name}::{value}"), ESearchCase::IgnoreCase))')
+            out.append('\t{')
+            out.append(f'\t\tValue = {name}::{value};')
+            out.append('\t\treturn true;')
+            out.append('\t}')
+        out.append('\treturn false;')
+        out.append('}')
+        out.append(f'// End Enum {name}')
+        out.append('')
+    return out
+
+
 def find_repo_root(module_dir):
     current = os.path.abspath(module_dir)
     while True:
@@ -930,6 +994,11 @@ def main(argv):
         fid = 'FID_' + sanitise(os.path.splitext(os.path.relpath(header, repo_root))[0])
         generated_h = generate_header(module, module_api, base, include_path, fid, classes)
         generated_cpp = generate_cpp(module, module_api, base, include_path, module_relative, fid, classes, class_modules, header)
+        enums = parse_enums(header)
+        if enums:
+            generated_h = generated_h.replace('#undef CURRENT_FILE_ID', '\n'.join(generate_enum_declarations(enums)) + '\n#undef CURRENT_FILE_ID', 1)
+            generated_cpp = generated_cpp.rstrip('\n') + '\n' + '\n'.join(generate_enum_definitions(enums)) + '\n'
+
         outputs[os.path.join(args.out, base + '.generated.h')] = generated_h
         outputs[os.path.join(args.out, base + '.gen.cpp')] = generated_cpp
         bodies.append(generated_cpp)

@@ -239,6 +239,39 @@ TEST_F(FPreviewTest, TerminalGetsColourUnlessNoColorIsSet)
 	EXPECT_EQ(RunOnTerminal("env NO_COLOR=1").find('\x1b'), std::string::npos);
 }
 
+// The plugin's settings page, changed as a user changes it in Project Settings.
+
+TEST_F(FPreviewTest, AnIoStoreExportEndsByNamingThePakUtocAndUcas)
+{
+	const FRun Result = RunOnSample({ "new /Game/Talvyn/Pack PKG_Io", "click Add All Assets", "click Find Dependencies", "click Copy Dependencies",
+		"click Find Dependencies", "setting ContainerFormat PakAndIoStore", "click Make Pak File" });
+	ASSERT_EQ(Result.ExitCode, 0) << Result.Err;
+
+	EXPECT_NE(Result.Out.find("Project Settings > Plugins > Talvyn SDK: ContainerFormat = PakAndIoStore (saved to <work>/DemoProject/Config/DefaultEditor.ini)"), std::string::npos) << Result.Out;
+	const size_t Last = Result.Out.rfind("notification | Make Pak File done: PKG_Io");
+	ASSERT_NE(Last, std::string::npos) << Result.Out;
+	const std::string Done = Result.Out.substr(Last);
+	for (const char* File : { "<work>/DemoProject/Saved/Talvyn/PKG_Io/PKG_Io.utoc (", "<work>/DemoProject/Saved/Talvyn/PKG_Io/PKG_Io.ucas (", "<work>/DemoProject/Saved/Talvyn/PKG_Io/PKG_Io.pak (" })
+	{
+		EXPECT_NE(Done.find(File), std::string::npos) << File << "\n" << Done;
+	}
+}
+
+TEST_F(FPreviewTest, SettingNamesAnUnknownSettingOrABadValue)
+{
+	const FRun Unknown = RunOnSample({ "setting ContainerFromat PakAndIoStore" });
+	EXPECT_EQ(Unknown.ExitCode, 1);
+	EXPECT_NE(Unknown.Err.find("--do: the Talvyn SDK settings have no \"ContainerFromat\"; they are TargetPlatform, ApplicationProjectName, bCompressPak, ContainerFormat."), std::string::npos) << Unknown.Err;
+
+	const FRun BadValue = RunOnSample({ "setting ContainerFormat Zip" });
+	EXPECT_EQ(BadValue.ExitCode, 1);
+	EXPECT_NE(BadValue.Err.find("--do: \"Zip\" is not a value of ContainerFormat (ETalvynContainerFormat)."), std::string::npos) << BadValue.Err;
+
+	const FRun NoValue = RunOnSample({ "setting bCompressPak" });
+	EXPECT_EQ(NoValue.ExitCode, 1);
+	EXPECT_NE(NoValue.Err.find("\"setting\" needs a name and a value"), std::string::npos) << NoValue.Err;
+}
+
 // Mistakes a user makes: a clear message on stderr, a non-zero exit, never a crash.
 
 TEST_F(FPreviewTest, UnknownButtonLabelNamesTheButtonsShown)

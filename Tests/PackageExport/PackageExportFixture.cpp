@@ -29,7 +29,7 @@ namespace
 
 	void ClearToolEnvironment()
 	{
-		for (const char* Name : { "FAKE_COOK_ARGS_FILE", "FAKE_COOK_EXIT_CODE", "FAKE_COOK_HANG", "FAKE_COOK_SKIP", "FAKE_COOK_WARN",
+		for (const char* Name : { "FAKE_COOK_ARGS_FILE", "FAKE_COOK_EXIT_CODE", "FAKE_COOK_HANG", "FAKE_COOK_SKIP", "FAKE_COOK_WARN", "FAKE_COOK_NO_METADATA",
 			"FAKE_UNREALPAK_ARGS_FILE", "FAKE_UNREALPAK_EXIT_CODE", "FAKE_UNREALPAK_HANG" })
 		{
 			unsetenv(Name);
@@ -43,6 +43,7 @@ namespace
 		Settings->TargetPlatform.Empty();
 		Settings->ApplicationProjectName.Empty();
 		Settings->bCompressPak = true;
+		Settings->ContainerFormat = ETalvynContainerFormat::Pak;
 	}
 }
 
@@ -181,6 +182,11 @@ std::filesystem::path FPackageExportTest::PakFile() const
 std::filesystem::path FPackageExportTest::ResponseFile() const
 {
 	return ProjectDir / "Saved" / "Talvyn" / "PKG_Pack" / "PKG_Pack.txt";
+}
+
+std::filesystem::path FPackageExportTest::OutputFile(const std::string& Suffix) const
+{
+	return ProjectDir / "Saved" / "Talvyn" / "PKG_Pack" / ("PKG_Pack" + Suffix);
 }
 
 std::string FPackageExportTest::ReadFile(const std::filesystem::path& File) const

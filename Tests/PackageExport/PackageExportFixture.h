@@ -33,6 +33,8 @@ protected:
 	std::filesystem::path CookedFile(const std::string& RelativePath, const std::string& Platform = "Linux") const;
 	std::filesystem::path PakFile() const;
 	std::filesystem::path ResponseFile() const;
+	/** Saved/Talvyn/PKG_Pack/PKG_Pack<Suffix>: the export's other outputs (".utoc", "-IoStore.txt"...). */
+	std::filesystem::path OutputFile(const std::string& Suffix) const;
 
 	/** The mount paths in the pak's index. */
 	std::vector<std::string> ReadPakIndex() const;

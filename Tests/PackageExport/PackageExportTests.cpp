@@ -492,3 +492,172 @@ TEST_F(ExportCancel, ARunOutlivingItsPackageEndsWithoutTouchingIt)
 	ASSERT_TRUE(WaitForToolToFinish());
 	EXPECT_EQ(LastNotification().State, SNotificationItem::CS_Success);
 }
+
+// IoStore containers: the packages in <Package>.utoc/.ucas, the rest in the .pak beside them
+
+class IoStoreExport : public FPackageExportTest
+{
+protected:
+	void SetUp() override
+	{
+		FPackageExportTest::SetUp();
+		GetMutableDefault<UTalvynSDKSettings>()->ContainerFormat = ETalvynContainerFormat::PakAndIoStore;
+	}
+
+	/** The second column of a file list: the destination paths. */
+	std::vector<std::string> Destinations(const std::filesystem::path& List) const
+	{
+		std::vector<std::string> Result;
+		for (const std::string& Line : ReadLines(List))
+		{
+			const size_t Second = Line.find("\" \"");
+			Result.push_back(Line.substr(Second + 3, Line.find('"', Second + 3) - Second - 3));
+		}
+		return Result;
+	}
+};
+
+TEST_F(IoStoreExport, WritesTheContainerAndThePakWithOneBaseNameEachFileInExactlyOne)
+{
+	Package->MakePakFile();
+	ASSERT_TRUE(WaitForToolToFinish());
+	ASSERT_EQ(LastNotification().State, SNotificationItem::CS_Success) << Utf8(LastNotification().SubText);
+
+	for (const char* Suffix : { ".pak", ".utoc", ".ucas" })
+	{
+		EXPECT_TRUE(std::filesystem::exists(OutputFile(Suffix))) << Suffix;
+		const FString Named = FString::Printf(TEXT("%s (%lld bytes)"), UTF8_TO_TCHAR(OutputFile(Suffix).c_str()), (long long)std::filesystem::file_size(OutputFile(Suffix)));
+		EXPECT_TRUE(LastNotification().SubText.Contains(Suffix == std::string(".pak") ? Named.LeftChop(1) : Named)) << Suffix << ": " << Utf8(LastNotification().SubText);
+	}
+	const std::string Mount = "../../../" + ProjectName + "/Content/";
+	std::vector<std::string> Container = Destinations(OutputFile("-IoStore.txt"));
+	std::sort(Container.begin(), Container.end());
+	const std::vector<std::string> Expected = {
+		Mount + "Pack/M_Rock.uasset", Mount + "Pack/Maps/Level.umap",
+		Mount + "Pack/Maps/Level/_Generated_/MainGrid_L0_X0_Y0.umap", Mount + "Pack/Maps/Level/_Generated_/MainGrid_L0_X1_Y0.umap",
+		Mount + "Pack/SM_Rock.uasset",
+		Mount + "Pack/T_Rock.m.ubulk", Mount + "Pack/T_Rock.uasset", Mount + "Pack/T_Rock.ubulk", Mount + "Pack/T_Rock.uptnl",
+	};
+	EXPECT_EQ(Container, Expected) << "every package file but the .uexp files, which the container merges";
+	EXPECT_TRUE(ReadPakIndex().empty()) << "with shader code inline, the container holds every file of the package";
+	EXPECT_TRUE(ReadLines(ResponseFile()).empty());
+	// The stand-in container holds each package with its exports.
+	EXPECT_TRUE(Contains(ReadFile(OutputFile(".ucas")), ReadFile(CookedFile("Pack/SM_Rock.uexp"))));
+}
+
+TEST_F(IoStoreExport, FilesTheContainerDoesNotHoldGoIntoThePak)
+{
+	// A file of a package that is none of the container's kinds.
+	setenv("FAKE_COOK_HANG", "after", 1);
+	Package->MakePakFile();
+	ASSERT_TRUE(WaitForOutputContaining(TEXT("Cooked packages 4 Packages Remain 0")));
+	std::ofstream(CookedFile("Pack/T_Rock.uextra")) << "extra\n";
+	std::ofstream(CookedFile("Pack/SM_Rock.uasset"), std::ios::app);
+	HostTest::ClickNotificationButton(NotificationCount() - 1, TEXT("Cancel"));
+	ASSERT_TRUE(WaitForToolToFinish());
+	unsetenv("FAKE_COOK_HANG");
+
+	Package->MakePakFile();
+	ASSERT_TRUE(WaitForToolToFinish());
+
+	ASSERT_EQ(LastNotification().State, SNotificationItem::CS_Success) << Utf8(LastNotification().SubText);
+	EXPECT_EQ(ReadPakIndex(), std::vector<std::string>({ "../../../" + ProjectName + "/Content/Pack/T_Rock.uextra" }));
+	for (const std::string& Entry : Destinations(OutputFile("-IoStore.txt")))
+	{
+		EXPECT_FALSE(Contains(Entry, ".uextra")) << Entry;
+	}
+}
+
+TEST_F(IoStoreExport, RunsUnrealPakAsTheEnginesPackagingMakesADlcContainer)
+{
+	const std::filesystem::path ArgsFile = Root / "pak-args.txt";
+	setenv("FAKE_UNREALPAK_ARGS_FILE", ArgsFile.c_str(), 1);
+	// The container run hangs, so its arguments are the last written.
+	setenv("FAKE_UNREALPAK_HANG", "1", 1);
+
+	Package->MakePakFile();
+	ASSERT_TRUE(WaitForOutputContaining(TEXT("[UnrealPak (IoStore)] LogPakFile: Display: Using command line")));
+
+	const std::filesystem::path Output = ProjectDir / "Saved" / "Talvyn" / "PKG_Pack";
+	const std::filesystem::path Cooked = Output / "Cooked" / "Linux";
+	const std::vector<std::string> Expected = {
+		(ProjectDir / (ProjectName + ".uproject")).string(),
+		"-CreateDLCContainer=" + (Output / "PKG_Pack.uplugin").string(),
+		"-CookedDirectory=" + Cooked.string(),
+		"-PackageStoreManifest=" + (Cooked / ProjectName / "Metadata" / "packagestore.manifest").string(),
+		"-ScriptObjects=" + (Cooked / ProjectName / "Metadata" / "scriptobjects.bin").string(),
+		"-Commands=" + (Output / "PKG_Pack-IoStoreCommands.txt").string(),
+		"-unattended",
+	};
+	EXPECT_EQ(ReadLines(ArgsFile), Expected);
+	EXPECT_EQ(ReadLines(Output / "PKG_Pack-IoStoreCommands.txt"), std::vector<std::string>({
+		"-Output=\"" + (Output / "PKG_Pack.utoc").string() + "\" -ContainerName=PKG_Pack -ResponseFile=\"" + (Output / "PKG_Pack-IoStore.txt").string() + "\"" }));
+	EXPECT_TRUE(Contains(ReadFile(Output / "PKG_Pack.uplugin"), "\"FileVersion\": 3"));
+	EXPECT_TRUE(HasLine(ReadLines(Output / "PKG_Pack-IoStore.txt"), "\"" + CookedFile("Pack/SM_Rock.uasset").string() + "\" \"../../../" + ProjectName + "/Content/Pack/SM_Rock.uasset\""));
+}
+
+TEST_F(IoStoreExport, CancelLeavesNoneOfTheThreeFiles)
+{
+	Package->MakePakFile();
+	ASSERT_TRUE(WaitForToolToFinish());
+	ASSERT_TRUE(std::filesystem::exists(OutputFile(".utoc")));
+	HostTest::ClearShownNotifications();
+	setenv("FAKE_UNREALPAK_HANG", "1", 1);
+
+	Package->MakePakFile();
+	ASSERT_TRUE(WaitForOutputContaining(TEXT("[UnrealPak (IoStore)] LogPakFile: Display: Using command line")));
+	ASSERT_TRUE(HostTest::ClickNotificationButton(NotificationCount() - 1, TEXT("Cancel")));
+	ASSERT_TRUE(WaitForToolToFinish());
+
+	for (const char* Suffix : { ".pak", ".utoc", ".ucas" })
+	{
+		EXPECT_FALSE(std::filesystem::exists(OutputFile(Suffix))) << Suffix;
+	}
+}
+
+TEST_F(IoStoreExport, AMissingPackageStoreManifestIsRefusedWithItsPath)
+{
+	setenv("FAKE_COOK_NO_METADATA", "1", 1);
+
+	Package->MakePakFile();
+	ASSERT_TRUE(WaitForToolToFinish());
+
+	EXPECT_EQ(LastNotification().State, SNotificationItem::CS_Fail);
+	const std::string Manifest = (ProjectDir / "Saved" / "Talvyn" / "PKG_Pack" / "Cooked" / "Linux" / ProjectName / "Metadata" / "packagestore.manifest").string();
+	EXPECT_TRUE(LastNotification().SubText.Contains(UTF8_TO_TCHAR(Manifest.c_str()))) << Utf8(LastNotification().SubText);
+	EXPECT_FALSE(std::filesystem::exists(OutputFile(".pak")));
+}
+
+TEST_F(IoStoreExport, ThePakSettingWritesNoContainer)
+{
+	GetMutableDefault<UTalvynSDKSettings>()->ContainerFormat = ETalvynContainerFormat::Pak;
+
+	Package->MakePakFile();
+	ASSERT_TRUE(WaitForToolToFinish());
+
+	EXPECT_TRUE(std::filesystem::exists(OutputFile(".pak")));
+	EXPECT_FALSE(std::filesystem::exists(OutputFile(".utoc")));
+	EXPECT_FALSE(std::filesystem::exists(OutputFile(".ucas")));
+	EXPECT_FALSE(std::filesystem::exists(OutputFile("-IoStore.txt")));
+}
+
+TEST_F(IoStoreExport, TheStandInContainerToolRejectsAUexpLine)
+{
+	const std::filesystem::path Dir = Root / "container";
+	std::filesystem::create_directories(Dir);
+	for (const char* Name : { "P.uplugin", "packagestore.manifest", "scriptobjects.bin", "A.uasset", "A.uexp" })
+	{
+		std::ofstream(Dir / Name) << "x\n";
+	}
+	std::ofstream(Dir / "list.txt") << "\"" << (Dir / "A.uasset").string() << "\" \"../../../P/Content/A.uasset\"\n\"" << (Dir / "A.uexp").string() << "\" \"../../../P/Content/A.uexp\"\n";
+	std::ofstream(Dir / "commands.txt") << "-Output=\"" << (Dir / "P.utoc").string() << "\" -ContainerName=P -ResponseFile=\"" << (Dir / "list.txt").string() << "\"\n";
+	const std::string Quote = "'";
+	const std::string Command = Quote + HOST_FAKE_UNREALPAK + Quote + " " + Quote + (ProjectDir / (ProjectName + ".uproject")).string() + Quote
+		+ " -CreateDLCContainer=" + Quote + (Dir / "P.uplugin").string() + Quote + " -CookedDirectory=" + Quote + Dir.string() + Quote
+		+ " -PackageStoreManifest=" + Quote + (Dir / "packagestore.manifest").string() + Quote + " -ScriptObjects=" + Quote + (Dir / "scriptobjects.bin").string() + Quote
+		+ " -Commands=" + Quote + (Dir / "commands.txt").string() + Quote + " > " + Quote + (Dir / "out.txt").string() + Quote;
+
+	EXPECT_NE(std::system(Command.c_str()), 0);
+	EXPECT_TRUE(Contains(ReadFile(Dir / "out.txt"), "A.uexp' is a .uexp file")) << ReadFile(Dir / "out.txt");
+	EXPECT_FALSE(std::filesystem::exists(Dir / "P.utoc"));
+}

@@ -22,6 +22,7 @@
 //   FAKE_COOK_EXIT_CODE  log an error for the first package, and exit with this code
 //   FAKE_COOK_WARN       log this warning once
 //   FAKE_COOK_HANG       print the start lines, then wait until killed; with "after", cook first, then wait
+//   FAKE_COOK_NO_METADATA  write no <Project>/Metadata (as a cook into a Zen store leaves it out)
 //   FAKE_COOK_SKIP       do not cook packages whose file name contains this text (silently, as a cook that misses one)
 
 #include <chrono>
@@ -359,8 +360,9 @@ int main(int Argc, char** Argv)
 
 	// What a loose cook writes beside the content for IoStore containers.
 	const fs::path Metadata = OutputDir / ProjectName / "Metadata";
-	fs::create_directories(Metadata, Error);
+	if (std::getenv("FAKE_COOK_NO_METADATA") == nullptr)
 	{
+		fs::create_directories(Metadata, Error);
 		std::ofstream Manifest(Metadata / "packagestore.manifest", std::ios::binary | std::ios::trunc);
 		for (const FPackage& Package : Packages)
 		{
@@ -368,8 +370,8 @@ int main(int Argc, char** Argv)
 			Name.replace_extension();
 			Manifest << "package " << Name.generic_string() << '\n';
 		}
+		std::ofstream(Metadata / "scriptobjects.bin", std::ios::binary | std::ios::trunc) << "script objects\n";
 	}
-	std::ofstream(Metadata / "scriptobjects.bin", std::ios::binary | std::ios::trunc) << "script objects\n";
 
 	size_t Errors = 0;
 	size_t Warnings = 0;

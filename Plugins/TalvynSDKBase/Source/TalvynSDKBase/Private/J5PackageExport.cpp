@@ -5,6 +5,7 @@
 #include "Export/J5ExportJob.h"
 #include "Export/J5ExportStage.h"
 #include "Export/J5ProjectCookSettings.h"
+#include "TalvynSDKSettings.h"
 
 void UJ5Package::ApplyCookSettings()
 {
@@ -18,7 +19,13 @@ void UJ5Package::CookAssets()
 
 void UJ5Package::MakePakFile()
 {
-	FJ5ExportJob::Run(*this, TEXT("Make Pak File"), { J5ExportStages::MakeSave(), J5ExportStages::MakeCook(), J5ExportStages::MakePak() });
+	TArray<TSharedRef<FJ5ExportStage>> Stages = { J5ExportStages::MakeSave(), J5ExportStages::MakeCook() };
+	if (GetDefault<UTalvynSDKSettings>()->ContainerFormat == ETalvynContainerFormat::PakAndIoStore)
+	{
+		Stages.Add(J5ExportStages::MakeIoStore());
+	}
+	Stages.Add(J5ExportStages::MakePak());
+	FJ5ExportJob::Run(*this, TEXT("Make Pak File"), Stages);
 }
 
 #else

@@ -4,6 +4,16 @@
 #include "Engine/DeveloperSettings.h"
 #include "TalvynSDKSettings.generated.h"
 
+/** What "Make Pak File" writes for the application. */
+UENUM()
+enum class ETalvynContainerFormat : uint8
+{
+	/** <Package>.pak, for an application that loads pak files. */
+	Pak UMETA(DisplayName = "Pak"),
+	/** <Package>.utoc and .ucas with the packages, and <Package>.pak beside them, for an application built with IoStore. */
+	PakAndIoStore UMETA(DisplayName = "Pak and IoStore")
+};
+
 /**
  * How packages are exported for the Talvyn application: Project Settings > Plugins > Talvyn SDK.
  * Kept in the project's DefaultEditor.ini, so the whole team exports alike. The class compiles in every
@@ -28,6 +38,10 @@ public:
 	/** Compress the files in the .pak. */
 	UPROPERTY(config, EditAnywhere, Category = "Export")
 	bool bCompressPak = true;
+
+	/** The containers the application loads: a .pak, or IoStore containers (.utoc/.ucas) with their .pak. */
+	UPROPERTY(config, EditAnywhere, Category = "Export")
+	ETalvynContainerFormat ContainerFormat = ETalvynContainerFormat::Pak;
 
 	/** The cook platform to export for: TargetPlatform, or the editor's own platform. */
 	FString GetCookPlatform() const;

@@ -87,6 +87,24 @@ namespace J5CookedFiles
 		return true;
 	}
 
+	bool IsListedInContainer(const FJ5CookedFile& File)
+	{
+		const FString Name = FPaths::GetCleanFilename(File.ContentRelativePath);
+		for (const TCHAR* Extension : { TEXT(".uasset"), TEXT(".umap"), TEXT(".ubulk"), TEXT(".uptnl") })
+		{
+			if (Name.EndsWith(Extension, ESearchCase::IgnoreCase))
+			{
+				return true;
+			}
+		}
+		return false;
+	}
+
+	bool IsInContainer(const FJ5CookedFile& File)
+	{
+		return IsListedInContainer(File) || File.ContentRelativePath.EndsWith(TEXT(".uexp"), ESearchCase::IgnoreCase);
+	}
+
 	FString GetMountPath(const FJ5ExportContext& Context, const FJ5CookedFile& File)
 	{
 		return FString::Printf(TEXT("../../../%s/Content/%s"), *Context.MountProjectName, *File.ContentRelativePath);

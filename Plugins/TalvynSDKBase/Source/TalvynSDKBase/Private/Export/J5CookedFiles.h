@@ -23,7 +23,16 @@ namespace J5CookedFiles
 	 */
 	bool Find(const FJ5ExportContext& Context, TArray<FJ5CookedFile>& OutFiles, FString& OutReason);
 
-	/** The pak's destination of a cooked file: "../../../<Project>/Content/<path>". */
+	/**
+	 * Whether an IoStore container holds the file: the package files (.uasset, .umap, .ubulk, .m.ubulk, .uptnl) it
+	 * lists, and the .uexp files it merges into their package. The rest goes into the pak beside it.
+	 */
+	bool IsInContainer(const FJ5CookedFile& File);
+
+	/** Whether the container's file list names the file (every container file but .uexp, which the container merges). */
+	bool IsListedInContainer(const FJ5CookedFile& File);
+
+	/** The destination of a cooked file: "../../../<Project>/Content/<path>". */
 	FString GetMountPath(const FJ5ExportContext& Context, const FJ5CookedFile& File);
 }
 

@@ -5,6 +5,7 @@
 #include "AssetRegistry/AssetData.h"
 #include "AssetRegistry/AssetRegistryModule.h"
 #include "AssetRegistry/IAssetRegistry.h"
+#include "HAL/PlatformProcess.h"
 #include "J5Package.h"
 #include "Misc/Paths.h"
 #include "Modules/ModuleManager.h"
@@ -19,6 +20,16 @@ bool FJ5ExportContext::GetContentRelativePath(const FString& LongPackageName, FS
 	}
 	OutRelative = Relative;
 	return true;
+}
+
+FString FJ5ExportContext::GetUnrealPak()
+{
+#if PLATFORM_WINDOWS
+	const FString FileName = TEXT("UnrealPak.exe");
+#else
+	const FString FileName = TEXT("UnrealPak");
+#endif
+	return FPaths::ConvertRelativePathToFull(FPaths::Combine(FPaths::EngineDir(), TEXT("Binaries"), FPlatformProcess::GetBinariesSubdirectory(), FileName));
 }
 
 bool FJ5ExportContext::Quote(const FString& Value, FString& OutQuoted)
@@ -56,6 +67,7 @@ bool FJ5ExportContext::Make(UJ5Package& InPackage, FJ5ExportContext& OutContext,
 	Context.Platform = Settings->GetCookPlatform();
 	Context.MountProjectName = Settings->GetMountProjectName();
 	Context.bCompress = Settings->bCompressPak;
+	Context.bIoStore = Settings->ContainerFormat == ETalvynContainerFormat::PakAndIoStore;
 	if (Context.Platform.Contains(TEXT(" ")) || Context.Platform.Contains(TEXT("\"")) || Context.Platform.Contains(TEXT("/")))
 	{
 		OutReason = FString::Printf(TEXT("\"%s\" is not a platform name; set Target Platform in Project Settings > Plugins > Talvyn SDK to Windows, Linux or Mac."), *Context.Platform);
@@ -73,6 +85,14 @@ bool FJ5ExportContext::Make(UJ5Package& InPackage, FJ5ExportContext& OutContext,
 	Context.CookLogFile = FPaths::Combine(Context.OutputDir, TEXT("Cook.log"));
 	Context.PakFile = FPaths::Combine(Context.OutputDir, Context.PackageName + TEXT(".pak"));
 	Context.PakListFile = FPaths::Combine(Context.OutputDir, Context.PackageName + TEXT(".txt"));
+	Context.UtocFile = FPaths::Combine(Context.OutputDir, Context.PackageName + TEXT(".utoc"));
+	Context.UcasFile = FPaths::Combine(Context.OutputDir, Context.PackageName + TEXT(".ucas"));
+	Context.IoStoreListFile = FPaths::Combine(Context.OutputDir, Context.PackageName + TEXT("-IoStore.txt"));
+	Context.IoStoreCommandsFile = FPaths::Combine(Context.OutputDir, Context.PackageName + TEXT("-IoStoreCommands.txt"));
+	// The container is made as a DLC container, whose name is the base name of this descriptor.
+	Context.ContainerPluginFile = FPaths::Combine(Context.OutputDir, Context.PackageName + TEXT(".uplugin"));
+	Context.PackageStoreManifest = FPaths::Combine(Context.CookedPlatformDir, Context.ProjectName, TEXT("Metadata"), TEXT("packagestore.manifest"));
+	Context.ScriptObjectsFile = FPaths::Combine(Context.CookedPlatformDir, Context.ProjectName, TEXT("Metadata"), TEXT("scriptobjects.bin"));
 
 	IAssetRegistry& AssetRegistry = FModuleManager::LoadModuleChecked<FAssetRegistryModule>(TEXT("AssetRegistry")).Get();
 	const FTopLevelAssetPath WorldClass(TEXT("/Script/Engine"), TEXT("World"));

@@ -28,6 +28,8 @@ struct FJ5ExportContext
 	/** The project name the application mounts the content under. */
 	FString MountProjectName;
 	bool bCompress = true;
+	/** IoStore containers (.utoc/.ucas) with the packages, the .pak beside them with the rest. */
+	bool bIoStore = false;
 
 	/** Saved/Talvyn/<Package>/: the pak, its content list and the cook's log. */
 	FString OutputDir;
@@ -39,6 +41,15 @@ struct FJ5ExportContext
 	FString PakFile;
 	/** The pak's content list, the response file UnrealPak reads. */
 	FString PakListFile;
+	/** With bIoStore: the container (<Package>.utoc and .ucas), its file list and commands, and the plugin descriptor it is made for. */
+	FString UtocFile;
+	FString UcasFile;
+	FString IoStoreListFile;
+	FString IoStoreCommandsFile;
+	FString ContainerPluginFile;
+	/** What the loose cook writes beside the content for IoStore containers. */
+	FString PackageStoreManifest;
+	FString ScriptObjectsFile;
 
 	/** Long names of the packages to ship: the main assets' and their dependencies'. */
 	TArray<FString> PackageNames;
@@ -53,6 +64,9 @@ struct FJ5ExportContext
 
 	/** The path of a /Game package below the content folder ("Talvyn/Pack/SM_Rock"); false for other roots. */
 	static bool GetContentRelativePath(const FString& LongPackageName, FString& OutRelative);
+
+	/** UnrealPak of the engine's own platform folder, absolute; on Windows with its .exe, which the existence check needs. */
+	static FString GetUnrealPak();
 
 	/** Value in quotes for a command line; false for a value that quotes cannot carry. */
 	static bool Quote(const FString& Value, FString& OutQuoted);

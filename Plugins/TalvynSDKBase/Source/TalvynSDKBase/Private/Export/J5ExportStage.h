@@ -52,8 +52,10 @@ namespace J5ExportStages
 	TSharedRef<FJ5ExportStage> MakeSave();
 	/** Cooks the package's content into a folder of its own. */
 	TSharedRef<FJ5ExportStage> MakeCook();
-	/** Writes the cooked files of the package into <Package>.pak. */
+	/** Writes the cooked files of the package into <Package>.pak (beside IoStore containers, what they do not hold). */
 	TSharedRef<FJ5ExportStage> MakePak();
+	/** Writes the package's packages into the IoStore container <Package>.utoc/.ucas. */
+	TSharedRef<FJ5ExportStage> MakeIoStore();
 }
 
 #endif

@@ -7,7 +7,6 @@
 #include "Export/J5ExportJob.h"
 #include "Export/J5ToolStage.h"
 #include "HAL/FileManager.h"
-#include "HAL/PlatformProcess.h"
 #include "J5Package.h"
 #include "Misc/FileHelper.h"
 #include "Misc/Paths.h"
@@ -30,7 +29,7 @@ public:
 		{
 			return TEXT("the package has no assets; add some first.");
 		}
-		const FString Executable = GetUnrealPak();
+		const FString Executable = FJ5ExportContext::GetUnrealPak();
 		if (!FPaths::FileExists(Executable))
 		{
 			return FString::Printf(TEXT("the pak tool %s is missing."), *Executable);
@@ -76,6 +75,11 @@ protected:
 		TArray<FString> Lines;
 		for (const FJ5CookedFile& File : Files)
 		{
+			// Beside IoStore containers the pak holds only what they do not; possibly nothing, which makes a pak with no entries.
+			if (Context.bIoStore && J5CookedFiles::IsInContainer(File))
+			{
+				continue;
+			}
 			FString QuotedSource;
 			FString QuotedDestination;
 			if (!FJ5ExportContext::Quote(File.SourcePath, QuotedSource) || !FJ5ExportContext::Quote(J5CookedFiles::GetMountPath(Context, File), QuotedDestination))
@@ -97,7 +101,7 @@ protected:
 		FString QuotedList;
 		FJ5ExportContext::Quote(Context.PakFile, QuotedPak);
 		FJ5ExportContext::Quote(Context.PakListFile, QuotedList);
-		OutExecutable = GetUnrealPak();
+		OutExecutable = FJ5ExportContext::GetUnrealPak();
 		OutParams = QuotedPak + TEXT(" -create=") + QuotedList + (Context.bCompress ? TEXT(" -compressionformats=Oodle") : TEXT(""));
 		return true;
 	}
@@ -115,17 +119,6 @@ protected:
 	}
 
 private:
-	/** UnrealPak of the engine's own platform folder; on Windows with its .exe, which the existence check needs. */
-	static FString GetUnrealPak()
-	{
-#if PLATFORM_WINDOWS
-		const FString FileName = TEXT("UnrealPak.exe");
-#else
-		const FString FileName = TEXT("UnrealPak");
-#endif
-		return FPaths::ConvertRelativePathToFull(FPaths::Combine(FPaths::EngineDir(), TEXT("Binaries"), FPlatformProcess::GetBinariesSubdirectory(), FileName));
-	}
-
 	int32 FileCount = 0;
 };
 
