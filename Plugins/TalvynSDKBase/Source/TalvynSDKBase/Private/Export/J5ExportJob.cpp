@@ -30,15 +30,15 @@ FJ5ExportJob::FJ5ExportJob(const FString& InTitle, const TArray<TSharedRef<FJ5Ex
 
 void FJ5ExportJob::Run(UJ5Package& Package, const FString& Title, const TArray<TSharedRef<FJ5ExportStage>>& Stages)
 {
-	// The results listing shows this export alone, as the engine's packaging does.
-	FMessageLog(J5PackageExport::MessageLogName).NewPage(FText::FromString(FString::Printf(TEXT("%s: %s"), *Package.GetName(), *Title)));
-
 	const FString Busy = GetBusyReason();
 	if (!Busy.IsEmpty())
 	{
+		// The results listing keeps showing the export that runs.
 		J5PackageExport::ReportFailure(Package, Title, Busy);
 		return;
 	}
+	// The results listing shows this export alone, as the engine's packaging does.
+	FMessageLog(J5PackageExport::MessageLogName).NewPage(FText::FromString(FString::Printf(TEXT("%s: %s"), *Package.GetName(), *Title)));
 	const TSharedRef<FJ5ExportJob> Job = MakeShareable(new FJ5ExportJob(Title, Stages));
 	FString Refusal;
 	if (!FJ5ExportContext::Make(Package, Job->Context, Refusal))

@@ -21,7 +21,7 @@ FJ5ToolStage::~FJ5ToolStage()
 
 void FJ5ToolStage::Start(FJ5ExportJob& InJob)
 {
-	Job = InJob.AsShared();
+	OwningJob = InJob.AsShared();
 	FString Executable;
 	FString Params;
 	FString Reason;
@@ -36,7 +36,7 @@ void FJ5ToolStage::Start(FJ5ExportJob& InJob)
 	Run->OnLine.BindLambda([WeakStage](const FString& Line)
 	{
 		const TSharedPtr<FJ5ToolStage> Stage = WeakStage.Pin();
-		const TSharedPtr<FJ5ExportJob> Pinned = Stage.IsValid() ? Stage->Job.Pin() : TSharedPtr<FJ5ExportJob>();
+		const TSharedPtr<FJ5ExportJob> Pinned = Stage.IsValid() ? Stage->OwningJob.Pin() : TSharedPtr<FJ5ExportJob>();
 		if (Pinned.IsValid())
 		{
 			Stage->HandleLine(*Pinned, Line);
@@ -45,7 +45,7 @@ void FJ5ToolStage::Start(FJ5ExportJob& InJob)
 	Run->OnDiagnostic.BindLambda([WeakStage](bool bIsError, const FString& Line)
 	{
 		const TSharedPtr<FJ5ToolStage> Stage = WeakStage.Pin();
-		const TSharedPtr<FJ5ExportJob> Pinned = Stage.IsValid() ? Stage->Job.Pin() : TSharedPtr<FJ5ExportJob>();
+		const TSharedPtr<FJ5ExportJob> Pinned = Stage.IsValid() ? Stage->OwningJob.Pin() : TSharedPtr<FJ5ExportJob>();
 		if (Pinned.IsValid())
 		{
 			Pinned->AddDiagnostic(bIsError, Line);
@@ -84,7 +84,7 @@ void FJ5ToolStage::Abandon()
 
 void FJ5ToolStage::HandleEnd(int32 ReturnCode, bool bCanceled)
 {
-	const TSharedPtr<FJ5ExportJob> Pinned = Job.Pin();
+	const TSharedPtr<FJ5ExportJob> Pinned = OwningJob.Pin();
 	const TSharedPtr<FJ5ToolRun> Finished = Run;
 	if (!Pinned.IsValid() || !Finished.IsValid())
 	{

@@ -48,7 +48,7 @@ protected:
 private:
 	void HandleEnd(int32 ReturnCode, bool bCanceled);
 
-	TWeakPtr<FJ5ExportJob> Job;
+	TWeakPtr<FJ5ExportJob> OwningJob;
 	TSharedPtr<FJ5ToolRun> Run;
 };
 
