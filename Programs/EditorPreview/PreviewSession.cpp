@@ -7,6 +7,7 @@
 #include "HostTest/AssetRegistryProbe.h"
 #include "HostTest/AssetToolsProbe.h"
 #include "HostTest/CoreProbe.h"
+#include "HostTest/DeveloperSettingsProbe.h"
 #include "HostTest/DeveloperToolSettingsProbe.h"
 #include "HostTest/ExportProbe.h"
 #include "HostTest/ModuleProbe.h"
@@ -298,6 +299,7 @@ void FPreviewSession::Start()
 	HostTest::SetProjectDirectory(ToFString(WorkProject.string()), ToFString(ProjectName));
 	HostTest::SetEngineDirectory(ToFString((fs::path(WorkRoot) / "Engine").string()));
 	HostTest::ReloadProjectPackagingSettings();
+	HostTest::ReloadDeveloperSettings(*GetMutableDefault<UTalvynSDKSettings>());
 
 	// The editor starts the plugin's modules from the plugin's descriptor, runtime first.
 	for (const TCHAR* ModuleName : { TEXT("TalvynSDKBase"), TEXT("TalvynSDKBaseEditor") })

@@ -155,9 +155,13 @@ TEST_F(ExportCook, ASecondExportRecooksOnlyWhatChanged)
 	ASSERT_TRUE(WaitForToolToFinish());
 	const std::filesystem::file_time_type FirstCook = std::filesystem::last_write_time(CookedFile("Pack/SM_Rock.uasset"));
 	HostTest::ClearRecordedLogLines();
+	const std::filesystem::path ArgsFile = Root / "cook-args.txt";
+	setenv("FAKE_COOK_ARGS_FILE", ArgsFile.c_str(), 1);
 
 	Package->CookAssets();
 	ASSERT_TRUE(WaitForToolToFinish());
+
+	EXPECT_TRUE(HasLine(ReadLines(ArgsFile), "-iterate"));
 
 	EXPECT_TRUE(HostTest::HasLogLineContaining(TEXT("packages are up to date; cooking 0")));
 	EXPECT_EQ(std::filesystem::last_write_time(CookedFile("Pack/SM_Rock.uasset")), FirstCook);
@@ -465,13 +469,18 @@ TEST_F(ExportCancel, CancelDuringThePakLeavesNoPak)
 
 TEST_F(ExportCancel, TheEditorClosingStopsARunningToolBeforeTheModulesUnload)
 {
+	const std::filesystem::path PidFile = Root / "cook.pid";
+	setenv("FAKE_COOK_PID_FILE", PidFile.c_str(), 1);
 	setenv("FAKE_COOK_HANG", "1", 1);
 	Package->MakePakFile();
 	ASSERT_TRUE(WaitForOutputContaining(TEXT("Cooking packages...")));
 	const int32 NotificationsBefore = NotificationCount();
+	const pid_t Cook = static_cast<pid_t>(std::stol(ReadFile(PidFile)));
 
 	FCoreDelegates::OnPreExit.Broadcast();
 	HostTest::TickGameThread();
+
+	EXPECT_NE(kill(Cook, 0), 0) << "the cook still runs";
 
 	EXPECT_TRUE(HostTest::HasLogLineContaining(TEXT("the editor is closing")));
 	EXPECT_EQ(NotificationCount(), NotificationsBefore) << "nothing is reported at exit";

@@ -21,6 +21,7 @@
 //   FAKE_COOK_ARGS_FILE  write the arguments received, one per line (UTF-8)
 //   FAKE_COOK_EXIT_CODE  log an error for the first package, and exit with this code
 //   FAKE_COOK_WARN       log this warning once
+//   FAKE_COOK_PID_FILE   write the process id
 //   FAKE_COOK_HANG       print the start lines, then wait until killed; with "after", cook first, then wait
 //   FAKE_COOK_NO_METADATA  write no <Project>/Metadata (as a cook into a Zen store leaves it out)
 //   FAKE_COOK_SKIP       do not cook packages whose file name contains this text (silently, as a cook that misses one)
@@ -36,6 +37,7 @@
 #include <string>
 #include <thread>
 #include <vector>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -136,6 +138,10 @@ int main(int Argc, char** Argv)
 		}
 	}
 	std::setvbuf(stdout, nullptr, _IOLBF, 0);
+	if (const char* PidFile = std::getenv("FAKE_COOK_PID_FILE"))
+	{
+		std::ofstream(PidFile) << getpid() << '\n';
+	}
 	const std::string AbsLog = ValueOf(Args, "-abslog=");
 	if (!AbsLog.empty())
 	{
