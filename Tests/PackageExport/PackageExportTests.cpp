@@ -380,6 +380,8 @@ TEST_F(OneClickExport, TheSettingsPageIsReadFromTheProjectsDefaultEditorIni)
 	EXPECT_EQ(Settings->GetContainerName(), FName(TEXT("Project")));
 	EXPECT_EQ(Settings->GetCategoryName(), FName(TEXT("Plugins")));
 	EXPECT_EQ(Settings->GetSectionText().ToString(), TEXT("Talvyn SDK"));
+	Settings->TargetPlatform = TEXT("Win64");
+	EXPECT_EQ(Settings->GetCookPlatform(), TEXT("Windows")) << "the cook's name of the platform";
 
 	Settings->ApplicationProjectName = TEXT("Other");
 	ASSERT_TRUE(Settings->TryUpdateDefaultConfigFile());
@@ -442,6 +444,7 @@ TEST_F(ExportCancel, CancelDuringTheCookLeavesNoPak)
 	ASSERT_TRUE(WaitForToolToFinish());
 	ASSERT_TRUE(std::filesystem::exists(PakFile()));
 	HostTest::ClearShownNotifications();
+	HostTest::ClearRecordedLogLines();
 	setenv("FAKE_COOK_HANG", "1", 1);
 
 	Package->MakePakFile();
@@ -451,6 +454,20 @@ TEST_F(ExportCancel, CancelDuringTheCookLeavesNoPak)
 
 	EXPECT_TRUE(LastNotification().Text.Contains(TEXT("canceled"))) << Utf8(LastNotification().Text);
 	EXPECT_FALSE(std::filesystem::exists(PakFile())) << "an earlier pak must not pass for this export's";
+}
+
+TEST_F(ExportCancel, ACancelAsTheCookEndsStillStopsTheExport)
+{
+	setenv("FAKE_UNREALPAK_HANG", "1", 1);
+
+	Package->MakePakFile();
+	// The cook has printed its last line; its end may not have reached the editor yet.
+	ASSERT_TRUE(WaitForOutputContaining(TEXT("[The cook] Success - 0 error(s)")));
+	ASSERT_TRUE(HostTest::ClickNotificationButton(NotificationCount() - 1, TEXT("Cancel")));
+	ASSERT_TRUE(WaitForToolToFinish());
+
+	EXPECT_TRUE(LastNotification().Text.Contains(TEXT("canceled"))) << Utf8(LastNotification().Text);
+	EXPECT_FALSE(std::filesystem::exists(PakFile()));
 }
 
 TEST_F(ExportCancel, CancelDuringThePakLeavesNoPak)
@@ -611,6 +628,7 @@ TEST_F(IoStoreExport, CancelLeavesNoneOfTheThreeFiles)
 	ASSERT_TRUE(WaitForToolToFinish());
 	ASSERT_TRUE(std::filesystem::exists(OutputFile(".utoc")));
 	HostTest::ClearShownNotifications();
+	HostTest::ClearRecordedLogLines();
 	setenv("FAKE_UNREALPAK_HANG", "1", 1);
 
 	Package->MakePakFile();

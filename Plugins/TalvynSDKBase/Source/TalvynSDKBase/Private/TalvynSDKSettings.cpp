@@ -13,13 +13,9 @@ UTalvynSDKSettings::UTalvynSDKSettings(const FObjectInitializer& ObjectInitializ
 FString UTalvynSDKSettings::GetCookPlatform() const
 {
 	const FString Configured = TargetPlatform.TrimStartAndEnd();
-	if (!Configured.IsEmpty())
-	{
-		return Configured;
-	}
-	// The cook names the editor's platforms without the architecture: Win64 cooks as Windows.
-	const FString Binaries = FPlatformProcess::GetBinariesSubdirectory();
-	return Binaries == TEXT("Win64") ? FString(TEXT("Windows")) : Binaries;
+	const FString Platform = Configured.IsEmpty() ? FString(FPlatformProcess::GetBinariesSubdirectory()) : Configured;
+	// The cook names platforms without the architecture: Win64 cooks as Windows.
+	return Platform.Equals(TEXT("Win64"), ESearchCase::IgnoreCase) ? FString(TEXT("Windows")) : Platform;
 }
 
 FString UTalvynSDKSettings::GetMountProjectName() const

@@ -105,10 +105,17 @@ void FJ5ExportJob::AddDiagnostic(bool bIsError, const FString& Line)
 
 void FJ5ExportJob::StageSucceeded()
 {
-	if (!bEnded)
+	if (bEnded)
 	{
-		StartNextStage();
+		return;
 	}
+	// A Cancel that came as the stage was ending stops the export here.
+	if (bCancelRequested)
+	{
+		StageCanceled();
+		return;
+	}
+	StartNextStage();
 }
 
 void FJ5ExportJob::StageFailed(const FString& Reason)
@@ -147,6 +154,7 @@ void FJ5ExportJob::Cancel()
 {
 	if (!bEnded && Stages.IsValidIndex(StageIndex))
 	{
+		bCancelRequested = true;
 		Stages[StageIndex]->Cancel();
 	}
 }

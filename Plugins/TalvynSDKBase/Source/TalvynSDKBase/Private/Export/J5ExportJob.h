@@ -64,6 +64,7 @@ private:
 	TArray<TSharedRef<FJ5ExportStage>> Stages;
 	int32 StageIndex = INDEX_NONE;
 	FJ5ExportNotification Notification;
+	bool bCancelRequested = false;
 	bool bEnded = false;
 };
 
