@@ -50,8 +50,8 @@ bool FJ5ExportContext::Make(UJ5Package& InPackage, FJ5ExportContext& OutContext,
 		OutReason = FString::Printf(TEXT("only content of the project's /Game folder can be exported, not \"%s\"."), *InPackage.PackageDirectory);
 		return false;
 	}
-	const FString ProjectFile = FPaths::GetProjectFilePath();
-	if (ProjectFile.IsEmpty() || !FPaths::FileExists(ProjectFile))
+	const FString ProjectFilePath = FPaths::GetProjectFilePath();
+	if (ProjectFilePath.IsEmpty() || !FPaths::FileExists(ProjectFilePath))
 	{
 		OutReason = TEXT("the editor has no project file to cook.");
 		return false;
@@ -62,8 +62,8 @@ bool FJ5ExportContext::Make(UJ5Package& InPackage, FJ5ExportContext& OutContext,
 	Context.Package = &InPackage;
 	Context.PackageName = InPackage.GetName();
 	Context.PackageDirectory = InPackage.PackageDirectory;
-	Context.ProjectFile = FPaths::ConvertRelativePathToFull(ProjectFile);
-	Context.ProjectName = FPaths::GetBaseFilename(ProjectFile);
+	Context.ProjectFile = FPaths::ConvertRelativePathToFull(ProjectFilePath);
+	Context.ProjectName = FPaths::GetBaseFilename(ProjectFilePath);
 	Context.Platform = Settings->GetCookPlatform();
 	Context.MountProjectName = Settings->GetMountProjectName();
 	Context.bCompress = Settings->bCompressPak;

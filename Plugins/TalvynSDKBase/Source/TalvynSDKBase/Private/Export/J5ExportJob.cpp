@@ -28,37 +28,37 @@ FJ5ExportJob::FJ5ExportJob(const FString& InTitle, const TArray<TSharedRef<FJ5Ex
 {
 }
 
-void FJ5ExportJob::Run(UJ5Package& Package, const FString& Title, const TArray<TSharedRef<FJ5ExportStage>>& Stages)
+void FJ5ExportJob::Run(UJ5Package& Package, const FString& InTitle, const TArray<TSharedRef<FJ5ExportStage>>& InStages)
 {
 	const FString Busy = GetBusyReason();
 	if (!Busy.IsEmpty())
 	{
 		// The results listing keeps showing the export that runs.
-		J5PackageExport::ReportFailure(Package, Title, Busy);
+		J5PackageExport::ReportFailure(Package, InTitle, Busy);
 		return;
 	}
 	// The results listing shows this export alone, as the engine's packaging does.
-	FMessageLog(J5PackageExport::MessageLogName).NewPage(FText::FromString(FString::Printf(TEXT("%s: %s"), *Package.GetName(), *Title)));
-	const TSharedRef<FJ5ExportJob> Job = MakeShareable(new FJ5ExportJob(Title, Stages));
+	FMessageLog(J5PackageExport::MessageLogName).NewPage(FText::FromString(FString::Printf(TEXT("%s: %s"), *Package.GetName(), *InTitle)));
+	const TSharedRef<FJ5ExportJob> Job = MakeShareable(new FJ5ExportJob(InTitle, InStages));
 	FString Refusal;
 	if (!FJ5ExportContext::Make(Package, Job->Context, Refusal))
 	{
-		J5PackageExport::ReportFailure(Package, Title, Refusal);
+		J5PackageExport::ReportFailure(Package, InTitle, Refusal);
 		return;
 	}
-	for (const TSharedRef<FJ5ExportStage>& Stage : Stages)
+	for (const TSharedRef<FJ5ExportStage>& Stage : InStages)
 	{
 		Refusal = Stage->GetRefusal(Job->Context);
 		if (!Refusal.IsEmpty())
 		{
-			J5PackageExport::ReportFailure(Package, Title, Refusal);
+			J5PackageExport::ReportFailure(Package, InTitle, Refusal);
 			return;
 		}
 	}
 
 	Current() = Job;
 	const TWeakPtr<FJ5ExportJob> WeakJob = Job;
-	Job->Notification.Begin(FString::Printf(TEXT("%s: %s"), *Title, *Job->Context.PackageName), FSimpleDelegate::CreateLambda([WeakJob]()
+	Job->Notification.Begin(FString::Printf(TEXT("%s: %s"), *InTitle, *Job->Context.PackageName), FSimpleDelegate::CreateLambda([WeakJob]()
 	{
 		if (TSharedPtr<FJ5ExportJob> Pinned = WeakJob.Pin())
 		{

@@ -20,9 +20,9 @@ class FJ5ExportJob : public TSharedFromThis<FJ5ExportJob>
 public:
 	/**
 	 * Starts an export of the package made of the stages. Refusals (another export running, a stage that
-	 * cannot run) are reported under Title and start nothing.
+	 * cannot run) are reported under InTitle and start nothing.
 	 */
-	static void Run(UJ5Package& Package, const FString& Title, const TArray<TSharedRef<FJ5ExportStage>>& Stages);
+	static void Run(UJ5Package& Package, const FString& InTitle, const TArray<TSharedRef<FJ5ExportStage>>& InStages);
 
 	/** Why no export can start now, or empty. */
 	static FString GetBusyReason();
