@@ -370,13 +370,14 @@ TEST_F(OneClickExport, MountsUnderTheApplicationsProjectNameAndCompressesAsSet)
 TEST_F(OneClickExport, TheSettingsPageIsReadFromTheProjectsDefaultEditorIni)
 {
 	std::ofstream(ProjectDir / "Config" / "DefaultEditor.ini")
-		<< "[/Script/TalvynSDKBase.TalvynSDKSettings]\nTargetPlatform=Windows\nApplicationProjectName=TalvynApp\nbCompressPak=False\n";
+		<< "[/Script/TalvynSDKBase.TalvynSDKSettings]\nTargetPlatform=Windows\nApplicationProjectName=TalvynApp\nbCompressPak=False\nContainerFormat=PakAndIoStore\n";
 	UTalvynSDKSettings* Settings = GetMutableDefault<UTalvynSDKSettings>();
 	HostTest::ReloadDeveloperSettings(*Settings);
 
 	EXPECT_EQ(Settings->GetCookPlatform(), TEXT("Windows"));
 	EXPECT_EQ(Settings->GetMountProjectName(), TEXT("TalvynApp"));
 	EXPECT_FALSE(Settings->bCompressPak);
+	EXPECT_EQ(Settings->ContainerFormat, ETalvynContainerFormat::PakAndIoStore);
 	EXPECT_EQ(Settings->GetContainerName(), FName(TEXT("Project")));
 	EXPECT_EQ(Settings->GetCategoryName(), FName(TEXT("Plugins")));
 	EXPECT_EQ(Settings->GetSectionText().ToString(), TEXT("Talvyn SDK"));
@@ -385,7 +386,9 @@ TEST_F(OneClickExport, TheSettingsPageIsReadFromTheProjectsDefaultEditorIni)
 
 	Settings->ApplicationProjectName = TEXT("Other");
 	ASSERT_TRUE(Settings->TryUpdateDefaultConfigFile());
-	EXPECT_TRUE(Contains(ReadFile(ProjectDir / "Config" / "DefaultEditor.ini"), "ApplicationProjectName=Other"));
+	const std::string Ini = ReadFile(ProjectDir / "Config" / "DefaultEditor.ini");
+	EXPECT_TRUE(Contains(Ini, "ApplicationProjectName=Other")) << Ini;
+	EXPECT_TRUE(Contains(Ini, "ContainerFormat=PakAndIoStore")) << "enums are written by name";
 }
 
 TEST_F(OneClickExport, SavesUnsavedContentFirstAndADeclinedSaveRefuses)
