@@ -630,11 +630,12 @@ def generate_header(module, module_api, header_base, include_path, fid, classes)
     out.append(f'#define {guard}')
     out.append('')
     for cls in classes:
-        api = 'NO_API' if cls.api else module_api
-        member_api = 'NO_API' if cls.api else module_api
+        lowered = [key.lower() for key, _ in cls.specifiers]
+        # An exported class exports these members with itself; a MinimalAPI class exports them alone, so that other
+        # modules can cast to it and construct it; any other class keeps them inside its module.
+        api = module_api if 'minimalapi' in lowered and not cls.api else 'NO_API'
         prefix = f'{fid}_h_{cls.body_line}'
         static_flags = ['0']
-        lowered = [key.lower() for key, _ in cls.specifiers]
         for key in lowered:
             flag = CLASS_STATIC_FLAG_MAP.get(key)
             if flag and flag not in static_flags:
@@ -664,24 +665,24 @@ def generate_header(module, module_api, header_base, include_path, fid, classes)
         if cls.legacy_body:
             out.append(f'#define {prefix}_STANDARD_CONSTRUCTORS \\')
             out.append('\t/** Standard constructor, called after all reflected properties have been initialized */ \\')
-            out.append(f'\t{member_api} {cls.name}(const FObjectInitializer& ObjectInitializer); \\')
+            out.append(f'\t{api} {cls.name}(const FObjectInitializer& ObjectInitializer); \\')
             out.append(f'\t{ctor_call}({cls.name}) \\')
         else:
             out.append(f'#define {prefix}_ENHANCED_CONSTRUCTORS \\')
             if not cls.has_default_ctor and not cls.has_initializer_ctor:
                 out.append('\t/** Standard constructor, called after all reflected properties have been initialized */ \\')
-                out.append(f'\t{member_api} {cls.name}(const FObjectInitializer& ObjectInitializer = FObjectInitializer::Get()); \\')
+                out.append(f'\t{api} {cls.name}(const FObjectInitializer& ObjectInitializer = FObjectInitializer::Get()); \\')
         out.append('private: \\')
         out.append('\t/** Private move- and copy-constructors, should never be used */ \\')
         out.append(f'\t{cls.name}({cls.name}&&); \\')
         out.append(f'\t{cls.name}(const {cls.name}&); \\')
         out.append('public: \\')
-        out.append(f'\tDECLARE_VTABLE_PTR_HELPER_CTOR({member_api}, {cls.name}); \\')
+        out.append(f'\tDECLARE_VTABLE_PTR_HELPER_CTOR({api}, {cls.name}); \\')
         out.append(f'\tDEFINE_VTABLE_PTR_HELPER_CTOR_CALLER({cls.name}); \\')
         if not cls.legacy_body:
             out.append(f'\t{ctor_call}({cls.name}) \\')
         if not cls.has_destructor:
-            out.append(f'\t{member_api} virtual ~{cls.name}();')
+            out.append(f'\t{api} virtual ~{cls.name}();')
         else:
             out.append('')
         out.append('')

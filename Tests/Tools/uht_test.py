@@ -64,7 +64,7 @@ class HeaderToolTest(unittest.TestCase):
         self.assertIn('{ "ModuleRelativePath", "Public/Foo.h" }', cpp)
         self.assertIn('COREUOBJECT_API UClass* Z_Construct_UClass_UObject();', cpp)
 
-    def test_unexported_class_with_default_constructor_exports_generated_members(self):
+    def test_unexported_class_keeps_generated_members_in_its_module(self):
         header = self.write_header('Bar.h', '''\
             #pragma once
             #include "Bar.generated.h"
@@ -78,13 +78,36 @@ class HeaderToolTest(unittest.TestCase):
             ''')
         self.assertEqual(self.run_tool([header]).returncode, 0)
         generated = self.read('Bar.generated.h')
-        self.assertIn('TEXT("/Script/MyMod"), MYMOD_API)', generated)
+        self.assertIn('TEXT("/Script/MyMod"), NO_API)', generated)
+        self.assertIn('DECLARE_VTABLE_PTR_HELPER_CTOR(NO_API, UBar);', generated)
         self.assertIn('DEFINE_DEFAULT_CONSTRUCTOR_CALL(UBar)', generated)
-        self.assertIn('MYMOD_API virtual ~UBar();', generated)
+        self.assertIn('NO_API virtual ~UBar();', generated)
         self.assertNotIn('FObjectInitializer::Get()', generated)
+        # Registration stays reachable from other modules.
+        self.assertIn('template<> MYMOD_API UClass* StaticClass<class UBar>();', generated)
         cpp = self.read('Bar.gen.cpp')
+        self.assertIn('MYMOD_API UClass* Z_Construct_UClass_UBar();', cpp)
+        self.assertIn('MYMOD_API UClass* Z_Construct_UClass_UBar_NoRegister();', cpp)
         self.assertIn('0x000000A0u', cpp)
         self.assertNotIn('UBar::UBar(', cpp)
+
+    def test_minimal_api_class_exports_its_generated_members(self):
+        header = self.write_header('Baz.h', '''\
+            #pragma once
+            #include "Baz.generated.h"
+            UCLASS(MinimalAPI)
+            class UBaz : public UObject
+            {
+            	GENERATED_BODY()
+            };
+            ''')
+        self.assertEqual(self.run_tool([header]).returncode, 0)
+        generated = self.read('Baz.generated.h')
+        self.assertIn('TEXT("/Script/MyMod"), MYMOD_API)', generated)
+        self.assertIn('MYMOD_API UBaz(const FObjectInitializer& ObjectInitializer = FObjectInitializer::Get());', generated)
+        self.assertIn('DECLARE_VTABLE_PTR_HELPER_CTOR(MYMOD_API, UBaz);', generated)
+        self.assertIn('MYMOD_API virtual ~UBaz();', generated)
+        self.assertNotIn('NO_API', generated)
 
     def test_body_ends_private_and_specifiers_map_to_flags_and_config(self):
         header = self.write_header('Settings.h', '''\

@@ -4,6 +4,6 @@ public class Slate : ModuleRules
 {
 	public Slate(ReadOnlyTargetRules Target) : base(Target)
 	{
-		PublicDependencyModuleNames.AddRange(new string[] { "Core", "SlateCore" });
+		PublicDependencyModuleNames.AddRange(new string[] { "Core", "CoreUObject", "SlateCore" });
 	}
 }

@@ -2,8 +2,7 @@
 
 #include "CoreMinimal.h"
 #include "Modules/ModuleInterface.h"
-
-TALVYNSDKBASE_API DECLARE_LOG_CATEGORY_EXTERN(LogTalvynSDK, Log, All);
+#include "TalvynSDKBaseLog.h"
 
 /** Runtime module of the Talvyn SDK: home of the package asset class. */
 class FTalvynSDKBaseModule : public IModuleInterface

@@ -35,9 +35,11 @@ public:
 	/** File formats this factory imports, each "extension;Description". */
 	TArray<FString> Formats;
 
-	/** Creates assets from scratch, so it is offered in the new-asset menu. */
+protected:
+	/** Creates assets from scratch, so it is offered in the new-asset menu; others read it through CanCreateNew(). */
 	uint32 bCreateNew : 1;
 
+public:
 	/** The asset should be opened in its editor once created. */
 	uint32 bEditAfterNew : 1;
 

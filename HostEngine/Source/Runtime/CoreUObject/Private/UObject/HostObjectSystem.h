@@ -94,7 +94,7 @@ struct FHostObjectSystem
 	}
 	static UObject* InitializerOuter(const FObjectInitializer& Initializer)
 	{
-		return Initializer.Outer;
+		return Initializer.ObjectOuter;
 	}
 	static FName InitializerName(const FObjectInitializer& Initializer)
 	{

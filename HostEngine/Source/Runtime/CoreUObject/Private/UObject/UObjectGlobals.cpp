@@ -23,7 +23,7 @@ FObjectInitializer::FObjectInitializer(UObject* InObj, const FStaticConstructObj
 	: Obj(InObj)
 	, ObjectArchetype(Params.Template)
 	, Class(Params.Class)
-	, Outer(Params.Outer)
+	, ObjectOuter(Params.Outer)
 	, Name(Params.Name)
 	, Flags(Params.SetFlags)
 	, InternalFlags(Params.InternalSetFlags)

@@ -24,7 +24,6 @@ struct FAssetData
 	uint32 PackageFlags = 0;
 	FAssetDataTagMapSharedView TagsAndValues;
 	TSharedPtr<FAssetBundleData, ESPMode::ThreadSafe> TaggedAssetBundles;
-	TArray<int32, TInlineAllocator<2>> ChunkIDs;
 
 	enum class ECreationFlags
 	{
@@ -115,6 +114,10 @@ struct FAssetData
 	{
 		return HashCombine(GetTypeHash(AssetData.PackageName), GetTypeHash(AssetData.AssetName));
 	}
+
+private:
+	/** The pak chunks the asset is in; the engine keeps them private behind its chunk accessors. */
+	TArray<int32, TInlineAllocator<2>> ChunkIDs;
 };
 ENUM_CLASS_FLAGS(FAssetData::ECreationFlags);
 

@@ -99,7 +99,7 @@ private:
 	UObject* Obj = nullptr;
 	UObject* ObjectArchetype = nullptr;
 	const UClass* Class = nullptr;
-	UObject* Outer = nullptr;
+	UObject* ObjectOuter = nullptr;
 	FName Name;
 	EObjectFlags Flags = RF_NoFlags;
 	EInternalObjectFlags InternalFlags = EInternalObjectFlags::None;

@@ -1,6 +1,14 @@
 #include "HostTest/SlateProbe.h"
 #include "Widgets/Input/SButton.h"
 
+struct FButtonAccess
+{
+	static FReply ExecuteOnClick(SButton& Button)
+	{
+		return Button.ExecuteOnClick();
+	}
+};
+
 namespace HostTest
 {
 	FReply ClickButton(const TSharedRef<SButton>& Button)
@@ -12,6 +20,6 @@ namespace HostTest
 		{
 			return FReply::Unhandled();
 		}
-		return KeepAlive->ExecuteOnClick();
+		return FButtonAccess::ExecuteOnClick(KeepAlive.Get());
 	}
 }

@@ -70,9 +70,6 @@ public:
 		return bIsPressed;
 	}
 
-	/** Calls the click handler; an unbound handler, or one whose object has gone, gives an unhandled reply. */
-	FReply ExecuteOnClick();
-
 	/** Clicks the button as a user would: press, release, click. Does nothing while it is disabled. */
 	void SimulateClick();
 
@@ -90,6 +87,9 @@ public:
 protected:
 	void Press();
 	void Release();
+
+	/** Calls the click handler; an unbound handler, or one whose object has gone, gives an unhandled reply. */
+	FReply ExecuteOnClick();
 
 	FOnClicked OnClicked;
 	FSimpleDelegate OnPressed;
@@ -111,4 +111,8 @@ protected:
 	bool bIsPressed;
 	/** Whether the content is the text block the button made for Text. */
 	bool bShowsText;
+
+private:
+	/** The host's test probe clicks through the handler directly. */
+	friend struct FButtonAccess;
 };

@@ -1,5 +1,0 @@
-#pragma once
-
-#include "CoreMinimal.h"
-
-DECLARE_LOG_CATEGORY_EXTERN(LogTalvynSDK, Log, All);

@@ -1,0 +1,3 @@
+#include "DoubleLogCategory.h"
+
+DEFINE_LOG_CATEGORY(LogDoubleDeclared);

@@ -1,0 +1,6 @@
+#include "DoubleLogCategoryLog.h"
+
+void LogSomething()
+{
+	UE_LOG(LogDoubleDeclared, Log, TEXT("something"));
+}

@@ -1,0 +1,7 @@
+#include "CoreMinimal.h"
+#include "NeedsCore.h"
+
+FString DescribeSomething()
+{
+	return TEXT("something");
+}

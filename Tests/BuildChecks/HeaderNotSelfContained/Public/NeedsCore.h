@@ -1,0 +1,4 @@
+#pragma once
+
+// Uses FString without including what declares it.
+FString DescribeSomething();

@@ -1,0 +1,9 @@
+using UnrealBuildTool;
+
+public class UndefinedMacro : ModuleRules
+{
+	public UndefinedMacro(ReadOnlyTargetRules Target) : base(Target)
+	{
+		PublicDependencyModuleNames.AddRange(new string[] { "Core" });
+	}
+}
