@@ -798,6 +798,16 @@ def generate_class_body(cls, module, module_api, include_path, module_relative, 
         else:
             out.append(f'\t\treturn HostPropertyFromStringIfReadable({target}, Text);')
         out.append('\t}')
+        # Saved as the member's declared type (a bitfield's integer), so that loading gives back the same value.
+        value_type = f'std::remove_cv_t<decltype({cls.name}::{prop.name})>'
+        out.append(f'\tstatic FHostSavedPropertyValue NewProp_{prop.name}_Save(const UObject* Object)')
+        out.append('\t{')
+        out.append(f'\t\treturn std::make_shared<const {value_type}>(static_cast<const {cls.name}*>(Object)->{prop.name});')
+        out.append('\t}')
+        out.append(f'\tstatic void NewProp_{prop.name}_Load(UObject* Object, const FHostSavedPropertyValue& Saved)')
+        out.append('\t{')
+        out.append(f'\t\tstatic_cast<{cls.name}*>(Object)->{prop.name} = *static_cast<const {value_type}*>(Saved.get());')
+        out.append('\t}')
         out.append(f'\tstatic const UECodeGen_Private::FPropertyParamsBase NewProp_{prop.name};')
         if prop.condition:
             out.append(f'#endif // {prop.condition}')
@@ -813,7 +823,7 @@ def generate_class_body(cls, module, module_api, include_path, module_relative, 
         if prop.condition:
             out.append(f'#if {prop.condition}')
         flags = ' | '.join(prop.flags) if prop.flags else 'CPF_None'
-        out.append(f'const UECodeGen_Private::FPropertyParamsBase {statics}::NewProp_{prop.name} = {{ {cpp_string(prop.name)}, {cpp_string(prop.cpp_type)}, (EPropertyFlags)({flags}), &{statics}::NewProp_{prop.name}_Copy, &{statics}::NewProp_{prop.name}_ToString, &{statics}::NewProp_{prop.name}_FromString, METADATA_PARAMS(UE_ARRAY_COUNT(NewProp_{prop.name}_MetaData), NewProp_{prop.name}_MetaData) }};')
+        out.append(f'const UECodeGen_Private::FPropertyParamsBase {statics}::NewProp_{prop.name} = {{ {cpp_string(prop.name)}, {cpp_string(prop.cpp_type)}, (EPropertyFlags)({flags}), &{statics}::NewProp_{prop.name}_Copy, &{statics}::NewProp_{prop.name}_ToString, &{statics}::NewProp_{prop.name}_Save, &{statics}::NewProp_{prop.name}_Load, &{statics}::NewProp_{prop.name}_FromString, METADATA_PARAMS(UE_ARRAY_COUNT(NewProp_{prop.name}_MetaData), NewProp_{prop.name}_MetaData) }};')
         if prop.condition:
             out.append(f'#endif // {prop.condition}')
     if cls.properties:

@@ -32,6 +32,7 @@ namespace
 		"  modify <asset path>   change an asset in the editor without saving it\n"
 		"  setting <name> <value> set a setting of Project Settings > Plugins > Talvyn SDK\n"
 		"  pick <asset path>     choose an asset in the \"Add Asset\" picker\n"
+		"  undo                  undo the latest change (Edit > Undo);  redo  redo it\n"
 		"  expand <group>        open a group;  collapse <group>  close it\n"
 		"  search <text>         type into the panel's search box (empty clears it)\n"
 		"  picker                list the assets the picker offers\n"

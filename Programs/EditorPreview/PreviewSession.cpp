@@ -7,6 +7,7 @@
 #include "HostTest/AssetRegistryProbe.h"
 #include "HostTest/AssetToolsProbe.h"
 #include "HostTest/CoreProbe.h"
+#include "HostTest/CoreUObjectProbe.h"
 #include "HostTest/DeveloperSettingsProbe.h"
 #include "HostTest/DeveloperToolSettingsProbe.h"
 #include "HostTest/ExportProbe.h"
@@ -420,6 +421,10 @@ bool FPreviewSession::RunAction(const std::string& RawLine)
 	{
 		Search(Argument);
 	}
+	else if (Verb == "undo" || Verb == "redo")
+	{
+		StepHistory(Verb == "undo");
+	}
 	else if (Verb == "picker")
 	{
 		ListPicker();
@@ -427,7 +432,7 @@ bool FPreviewSession::RunAction(const std::string& RawLine)
 	}
 	else if (Verb != "show")
 	{
-		throw FPreviewError("unknown action " + Quoted(Verb) + "; actions are new, open, click, cook, modify, setting, pick, expand, collapse, search, picker, show, quit.");
+		throw FPreviewError("unknown action " + Quoted(Verb) + "; actions are new, open, click, cook, modify, setting, pick, undo, redo, expand, collapse, search, picker, show, quit.");
 	}
 	Print(RenderPanel());
 	ReportActivity();
@@ -572,6 +577,23 @@ void FPreviewSession::Click(const std::string& Label)
 	if (!Reply.IsEventHandled())
 	{
 		Print("(the button did not respond)\n");
+	}
+}
+
+void FPreviewSession::StepHistory(const bool bUndo)
+{
+	// Edit > Undo and Edit > Redo name the step they take, as the editor's menu does.
+	const HostTest::FUndoHistory History = HostTest::GetUndoHistory();
+	const int32 Index = History.Transactions.Num() - History.NumUndone - (bUndo ? 1 : 0);
+	if (Index < 0 || Index >= History.Transactions.Num())
+	{
+		Print(bUndo ? "Nothing to undo.\n" : "Nothing to redo.\n");
+		return;
+	}
+	const std::string Name = TCHAR_TO_UTF8(*History.Transactions[Index].Description);
+	if (bUndo ? HostTest::UndoTransaction() : HostTest::RedoTransaction())
+	{
+		Print((bUndo ? "Undid " : "Redid ") + Quoted(Name) + ".\n");
 	}
 }
 

@@ -64,6 +64,8 @@ private:
 	/** Sets a setting of the plugin's page in Project Settings, as the user would there. */
 	void SetSetting(const std::string& Name, const std::string& Value);
 	void Pick(const std::string& AssetPath);
+	/** Undoes the latest change, or redoes the latest undone one, as Edit > Undo and Edit > Redo do. */
+	void StepHistory(bool bUndo);
 	void SetGroup(const std::string& Group, bool bExpanded);
 	void Search(const std::string& Text);
 	void ListPicker();

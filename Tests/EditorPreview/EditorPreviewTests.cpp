@@ -161,6 +161,36 @@ TEST_F(FPreviewTest, DefaultRunWalksThroughTheWholeFlowInOrder)
 	EXPECT_EQ(Result.Out.find("    /Engine/"), std::string::npos);
 }
 
+TEST_F(FPreviewTest, UndoAndRedoStepThroughTheChangesAndThePanelFollows)
+{
+	const FRun Result = RunOnSample({ "new /Game/Talvyn/Pack PKG_Arena", "undo", "click Add All Assets", "click Find Dependencies",
+		"click Remove All Assets", "undo", "undo", "redo", "click Apply Cook Settings", "undo", "undo", "undo", "redo", "redo", "redo", "redo" });
+	ASSERT_EQ(Result.ExitCode, 0) << Result.Err;
+
+	size_t At = 0;
+	for (const char* Expected : {
+		// Making the package is not one of the panel's changes.
+		"> undo", "Nothing to undo.",
+		"> click Remove All Assets", "MainAssets              0 Array elements",
+		"> undo", "Undid \"Remove All Assets\".", "Main Assets: 10 | Assets To Cook: 10", "5 referenced assets are outside of this package's directory.",
+		"> undo", "Undid \"Find Dependencies\".", "MissingDependencies     0 Map elements",
+		"> redo", "Redid \"Find Dependencies\".", "5 referenced assets are outside of this package's directory.",
+		// Applying the cook settings changes no asset: the step undone next is the package's latest change.
+		"> undo", "Undid \"Find Dependencies\".",
+		"> undo", "Undid \"Add All Assets\".",
+		"> undo", "Nothing to undo.",
+		"> redo", "Redid \"Add All Assets\".", "Main Assets: 10 | Assets To Cook: 10",
+		"> redo", "Redid \"Find Dependencies\".",
+		// Nothing changed the package since "Remove All Assets" was undone, so it can still be redone.
+		"> redo", "Redid \"Remove All Assets\".", "MainAssets              0 Array elements",
+		"> redo", "Nothing to redo." })
+	{
+		const size_t Found = FindAfter(Result.Out, Expected, At);
+		ASSERT_NE(Found, std::string::npos) << "missing, or out of order: " << Expected << "\n" << Result.Out;
+		At = Found;
+	}
+}
+
 TEST_F(FPreviewTest, DefaultRunLeavesTheSampleProjectUntouched)
 {
 	const fs::path Config = fs::path(PREVIEW_SAMPLE_DIR) / "Config" / "DefaultGame.ini";

@@ -251,6 +251,205 @@ TEST_F(CoreUObjectTest, NestedTransactionsJoinTheOutermostAndCancelDropsIt)
 	EXPECT_EQ(Records[0].Description, FString(TEXT("Outer")));
 }
 
+// Undo and redo
+
+namespace
+{
+	/** The package's collections in their order, for comparing whole states. */
+	FString DescribeCollections(const UJ5Package* Asset)
+	{
+		FString Text = TEXT("Main:");
+		for (const FSoftObjectPath& Path : Asset->MainAssets)
+		{
+			Text += TEXT(" ") + Path.ToString();
+		}
+		Text += TEXT(" | Dependencies:");
+		for (const FName& Dependency : Asset->Dependencies)
+		{
+			Text += TEXT(" ") + Dependency.ToString();
+		}
+		Text += TEXT(" | Missing:");
+		for (const TPair<FName, int32>& Entry : Asset->MissingDependencies)
+		{
+			Text += FString::Printf(TEXT(" %s=%d"), *Entry.Key.ToString(), Entry.Value);
+		}
+		return Text;
+	}
+
+	void FillCollections(UJ5Package* Asset, const TCHAR* Suffix)
+	{
+		Asset->MainAssets.Add(FSoftObjectPath(FString::Printf(TEXT("/Game/Undo/SM_%s.SM_%s"), Suffix, Suffix)));
+		Asset->Dependencies.Add(FName(*FString::Printf(TEXT("/Game/Undo/T_%s"), Suffix)));
+		Asset->MissingDependencies.Add(FName(*FString::Printf(TEXT("/Game/Shared/M_%s"), Suffix)), 1);
+	}
+
+	void Change(UObject* Object, TFunctionRef<void()> Edit, const TCHAR* Description = TEXT("Change"))
+	{
+		HostTransactions::Begin(TEXT("Test"), FText::FromString(Description));
+		Object->Modify();
+		Edit();
+		HostTransactions::End();
+	}
+}
+
+TEST_F(CoreUObjectTest, UndoRestoresTheReflectedStateOfTheFirstModifyAndRedoTheLatest)
+{
+	UJ5Package* Asset = NewPackageAsset(TEXT("/Game/Undo/PKG"), TEXT("PKG"));
+	FillCollections(Asset, TEXT("A"));
+	Asset->MissingDependencies.Add(FName(TEXT("/Game/Shared/M_B")), 0);
+	const FString Before = DescribeCollections(Asset);
+	int32 Notified = 0;
+	Asset->OnPackageChanged.AddLambda([&Notified]() { ++Notified; });
+
+	HostTransactions::Begin(TEXT("Test"), FText::FromString(TEXT("Edit")));
+	Asset->Modify();
+	Asset->MainAssets.Empty();
+	Asset->MissingDependencies.Remove(FName(TEXT("/Game/Shared/M_A")));
+	// A second Modify in the same transaction keeps the state of the first.
+	Asset->Modify();
+	FillCollections(Asset, TEXT("C"));
+	HostTransactions::End();
+	const FString After = DescribeCollections(Asset);
+	ASSERT_NE(After, Before);
+	Asset->GetPackage()->SetDirtyFlag(false);
+
+	ASSERT_TRUE(HostTest::UndoTransaction());
+	// Map order included: the panel lists the entries in it.
+	EXPECT_EQ(DescribeCollections(Asset), Before);
+	// The object's own undo notification (the package tells its listeners), and a dirty package, as an edit leaves it.
+	EXPECT_EQ(Notified, 1);
+	EXPECT_TRUE(Asset->GetPackage()->IsDirty());
+	EXPECT_EQ(HostTest::GetUndoHistory().NumUndone, 1);
+
+	ASSERT_TRUE(HostTest::RedoTransaction());
+	EXPECT_EQ(DescribeCollections(Asset), After);
+	EXPECT_EQ(Notified, 2);
+
+	// Back and forth again: each record keeps flipping between the two states.
+	ASSERT_TRUE(HostTest::UndoTransaction());
+	EXPECT_EQ(DescribeCollections(Asset), Before);
+	ASSERT_TRUE(HostTest::RedoTransaction());
+	EXPECT_EQ(DescribeCollections(Asset), After);
+	EXPECT_FALSE(HostTest::RedoTransaction());
+}
+
+TEST_F(CoreUObjectTest, UndoStepsBackOneTransactionAtATimeOverEveryObjectItRecorded)
+{
+	UJ5Package* First = NewPackageAsset(TEXT("/Game/Undo/First"), TEXT("First"));
+	UJ5Package* Second = NewPackageAsset(TEXT("/Game/Undo/Second"), TEXT("Second"));
+	const FString FirstEmpty = DescribeCollections(First);
+	const FString SecondEmpty = DescribeCollections(Second);
+
+	Change(First, [First]() { FillCollections(First, TEXT("A")); }, TEXT("One"));
+	const FString FirstAfterOne = DescribeCollections(First);
+	HostTransactions::Begin(TEXT("Test"), FText::FromString(TEXT("Two")));
+	First->Modify();
+	Second->Modify();
+	FillCollections(First, TEXT("B"));
+	FillCollections(Second, TEXT("B"));
+	HostTransactions::End();
+
+	const HostTest::FUndoHistory History = HostTest::GetUndoHistory();
+	ASSERT_EQ(History.Transactions.Num(), 2);
+	EXPECT_EQ(History.Transactions[0].Description, FString(TEXT("One")));
+	EXPECT_EQ(History.Transactions[1].Description, FString(TEXT("Two")));
+	EXPECT_EQ(History.Transactions[1].Objects.Num(), 2);
+
+	ASSERT_TRUE(HostTest::UndoTransaction());
+	EXPECT_EQ(DescribeCollections(First), FirstAfterOne);
+	EXPECT_EQ(DescribeCollections(Second), SecondEmpty);
+	ASSERT_TRUE(HostTest::UndoTransaction());
+	EXPECT_EQ(DescribeCollections(First), FirstEmpty);
+	EXPECT_FALSE(HostTest::UndoTransaction());
+	EXPECT_EQ(HostTest::GetUndoHistory().NumUndone, 2);
+}
+
+TEST_F(CoreUObjectTest, OnlyCommittedTransactionsThatRecordedSomethingBecomeSteps)
+{
+	UJ5Package* Asset = NewPackageAsset(TEXT("/Game/Undo/PKG"), TEXT("PKG"));
+	UJ5Package* NotTransactional = NewPackageAsset(TEXT("/Game/Undo/Plain"), TEXT("Plain"), RF_Public);
+
+	HostTransactions::Begin(TEXT("Test"), FText::FromString(TEXT("Empty")));
+	HostTransactions::End();
+	Change(NotTransactional, [NotTransactional]() { FillCollections(NotTransactional, TEXT("A")); });
+	HostTransactions::Begin(TEXT("Test"), FText::FromString(TEXT("Cancelled")));
+	Asset->Modify();
+	FillCollections(Asset, TEXT("A"));
+	HostTransactions::Cancel();
+
+	EXPECT_EQ(HostTest::GetTransactionRecords().Num(), 3);
+	EXPECT_TRUE(HostTest::GetUndoHistory().Transactions.IsEmpty());
+	EXPECT_FALSE(HostTest::UndoTransaction());
+	// A cancelled transaction takes back nothing by itself: its changes stay.
+	EXPECT_EQ(Asset->MainAssets.Num(), 1);
+}
+
+TEST_F(CoreUObjectTest, ANewTransactionEndsRedoAndNoUndoRunsWhileOneIsOpen)
+{
+	UJ5Package* Asset = NewPackageAsset(TEXT("/Game/Undo/PKG"), TEXT("PKG"));
+	Change(Asset, [Asset]() { FillCollections(Asset, TEXT("A")); }, TEXT("One"));
+	Change(Asset, [Asset]() { FillCollections(Asset, TEXT("B")); }, TEXT("Two"));
+	ASSERT_TRUE(HostTest::UndoTransaction());
+
+	HostTransactions::Begin(TEXT("Test"), FText::FromString(TEXT("Three")));
+	EXPECT_FALSE(HostTest::UndoTransaction());
+	EXPECT_FALSE(HostTest::RedoTransaction());
+	Asset->Modify();
+	Asset->MainAssets.Empty();
+	HostTransactions::End();
+
+	const HostTest::FUndoHistory History = HostTest::GetUndoHistory();
+	ASSERT_EQ(History.Transactions.Num(), 2);
+	EXPECT_EQ(History.Transactions[1].Description, FString(TEXT("Three")));
+	EXPECT_EQ(History.NumUndone, 0);
+	EXPECT_FALSE(HostTest::RedoTransaction());
+	ASSERT_TRUE(HostTest::UndoTransaction());
+	EXPECT_EQ(Asset->MainAssets.Num(), 1);
+}
+
+TEST_F(CoreUObjectTest, WhatAnObjectDoesWhileUndoIsAppliedRecordsNothingAndKeepsRedo)
+{
+	UJ5Package* Asset = NewPackageAsset(TEXT("/Game/Undo/PKG"), TEXT("PKG"));
+	Change(Asset, [Asset]() { FillCollections(Asset, TEXT("A")); });
+	int32 OpenedDuringUndo = 0;
+	Asset->OnPackageChanged.AddLambda([Asset, &OpenedDuringUndo]()
+	{
+		OpenedDuringUndo = HostTransactions::Begin(TEXT("Test"), FText::FromString(TEXT("Reentrant")));
+		EXPECT_FALSE(Asset->Modify());
+	});
+
+	ASSERT_TRUE(HostTest::UndoTransaction());
+
+	EXPECT_EQ(OpenedDuringUndo, -1);
+	EXPECT_FALSE(HostTransactions::IsActive());
+	EXPECT_EQ(HostTest::GetUndoHistory().NumUndone, 1);
+	EXPECT_TRUE(HostTest::RedoTransaction());
+	EXPECT_EQ(Asset->MainAssets.Num(), 1);
+}
+
+TEST_F(CoreUObjectTest, UndoRestoresHeldReferencesAndSkipsObjectsDestroyedSince)
+{
+	UStaticMesh* Mesh = NewObject<UStaticMesh>(CreatePackage(TEXT("/Game/Undo/SM_Mesh")), TEXT("SM_Mesh"), RF_Public | RF_Standalone | RF_Transactional);
+	UStaticMesh* Old = NewObject<UStaticMesh>(CreatePackage(TEXT("/Game/Undo/SM_Old")), TEXT("SM_Old"), RF_Public | RF_Standalone);
+	UStaticMesh* New = NewObject<UStaticMesh>(CreatePackage(TEXT("/Game/Undo/SM_New")), TEXT("SM_New"), RF_Public | RF_Standalone);
+	UJ5Package* Gone = NewPackageAsset(TEXT("/Game/Undo/Gone"), TEXT("Gone"));
+	HostTest::SetObjectReferences(Mesh, { Old }, { FSoftObjectPath(Old) });
+
+	HostTransactions::Begin(TEXT("Test"), FText::FromString(TEXT("Repoint")));
+	Mesh->Modify();
+	Gone->Modify();
+	HostTest::SetObjectReferences(Mesh, { New }, { FSoftObjectPath(New) });
+	FillCollections(Gone, TEXT("A"));
+	HostTransactions::End();
+	HostTest::DestroyObject(Gone->GetPackage());
+
+	ASSERT_TRUE(HostTest::UndoTransaction());
+	EXPECT_EQ(HostTest::GetHardReferences(Mesh), TArray<UObject*>{ Old });
+	EXPECT_EQ(HostTest::GetSoftReferences(Mesh), TArray<FSoftObjectPath>{ FSoftObjectPath(Old) });
+	ASSERT_TRUE(HostTest::RedoTransaction());
+	EXPECT_EQ(HostTest::GetHardReferences(Mesh), TArray<UObject*>{ New });
+}
+
 // Destroying and weak references
 
 TEST_F(CoreUObjectTest, DestroyingAPackageTakesItsAssetsAndNullsWeakPointers)

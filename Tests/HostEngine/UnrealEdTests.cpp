@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "HostTest/CoreUObjectProbe.h"
 #include "ScopedTransaction.h"
 #include "UObject/HostTransactionBuffer.h"
 #include "UObject/Object.h"
@@ -74,4 +75,35 @@ TEST_F(ScopedTransactionTest, CancelDropsTheTransactionAndTheScopeThenClosesNoth
 		FScopedTransaction Next(FText::FromString(TEXT("Next")));
 		EXPECT_TRUE(Edited->Modify());
 	}
+}
+
+TEST_F(ScopedTransactionTest, CancelInsideAnotherScopeDropsOnlyWhatItRecorded)
+{
+	UPackage* const Kept = CreatePackage(TEXT("/Temp/HostTransactionKept"));
+	UPackage* const Dropped = CreatePackage(TEXT("/Temp/HostTransactionDropped"));
+	UPackage* const Later = CreatePackage(TEXT("/Temp/HostTransactionLater"));
+	for (UPackage* Edited : { Kept, Dropped, Later })
+	{
+		Edited->SetFlags(RF_Transactional);
+	}
+	HostTest::ClearTransactionRecords();
+	{
+		FScopedTransaction Outer(FText::FromString(TEXT("Outer")));
+		Kept->Modify();
+		{
+			FScopedTransaction Inner(FText::FromString(TEXT("Inner")));
+			Dropped->Modify();
+			Inner.Cancel();
+			EXPECT_FALSE(Inner.IsOutstanding());
+		}
+		EXPECT_TRUE(Outer.IsOutstanding());
+		Later->Modify();
+	}
+
+	const TArray<HostTest::FTransactionRecord> Records = HostTest::GetTransactionRecords();
+	ASSERT_EQ(Records.Num(), 1);
+	EXPECT_TRUE(Records[0].bCommitted);
+	EXPECT_EQ(Records[0].Description, FString(TEXT("Outer")));
+	EXPECT_EQ(Records[0].ObjectPaths, (TArray<FString>{ Kept->GetPathName(), Later->GetPathName() }));
+	HostTest::ClearTransactionRecords();
 }

@@ -325,6 +325,20 @@ TEST_F(FPackageAssetTest, ChangeIsRecordedForUndoAndDirtiesThePackage)
 	EXPECT_EQ(Records[0].Objects[0].Get(), Package);
 }
 
+TEST_F(FPackageAssetTest, UndoAfterAMoveKeepsTheDirectoryWhereTheAssetIsNow)
+{
+	Package->FindAllAssets();
+	// Moved without a transaction, as a move that leaves no undo step does.
+	ASSERT_TRUE(Package->Rename(TEXT("PKG_Pack"), CreatePackage(TEXT("/Game/Talvyn/Moved/PKG_Pack"))));
+	BroadcastCount = 0;
+
+	ASSERT_TRUE(HostTest::UndoTransaction());
+
+	EXPECT_TRUE(Package->MainAssets.IsEmpty());
+	EXPECT_EQ(Package->PackageDirectory, FString(TEXT("/Game/Talvyn/Moved")));
+	EXPECT_EQ(BroadcastCount, 1);
+}
+
 TEST_F(FPackageAssetTest, OperationThatChangesNothingRecordsNothingForUndo)
 {
 	Package->FindAllAssets();

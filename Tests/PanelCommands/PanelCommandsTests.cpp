@@ -13,6 +13,7 @@
 #include "J5Package.h"
 #include "J5PackageCustomization.h"
 #include "Modules/ModuleManager.h"
+#include "PropertyCustomizationHelpers.h"
 #include "PropertyEditorModule.h"
 #include "UObject/Package.h"
 #include "UObject/UObjectGlobals.h"
@@ -28,6 +29,7 @@ namespace
 	const FTopLevelAssetPath StaticMeshClass(TEXT("/Script/Engine"), TEXT("StaticMesh"));
 	const FTopLevelAssetPath WorldClass(TEXT("/Script/Engine"), TEXT("World"));
 	const FTopLevelAssetPath PackageClass(TEXT("/Script/TalvynSDKBase"), TEXT("J5Package"));
+	const FTopLevelAssetPath MaterialClass(TEXT("/Script/Engine"), TEXT("Material"));
 	const FName LogTalvynSDKName(TEXT("LogTalvynSDK"));
 	const FName EditorModuleName(TEXT("TalvynSDKBaseEditor"));
 
@@ -140,7 +142,8 @@ protected:
 	static UJ5Package* NewPackageAsset(const TCHAR* LongPackageName, const TCHAR* AssetName)
 	{
 		UPackage* Outer = CreatePackage(LongPackageName);
-		return NewObject<UJ5Package>(Outer, AssetName, RF_Public | RF_Standalone);
+		// With the flags the Content Browser gives a new asset: transactional, so that its changes can be undone.
+		return NewObject<UJ5Package>(Outer, AssetName, RF_Public | RF_Standalone | RF_Transactional);
 	}
 
 	TSharedRef<IDetailsView> OpenPanel(const TArray<UObject*>& Objects)
@@ -661,4 +664,249 @@ TEST_F(FPanelCommandsTest, HandlersWithoutAPackageReturnHandledAndDoNothing)
 	EXPECT_EQ(HostTest::GetRecordedLogLines().Num(), 0);
 	EXPECT_EQ(BroadcastCount, 0);
 	EXPECT_EQ(HostTest::GetShownNotifications().Num(), 0);
+}
+
+// Undo
+
+/**
+ * Every change a command makes is one step of the editor's undo history, named as its button; undo and redo
+ * give the package back each state exactly, and the open panel shows it.
+ */
+class FPanelUndoTest : public FPanelCommandsTest
+{
+protected:
+	void SetUp() override
+	{
+		FPanelCommandsTest::SetUp();
+		HostTest::ClearTransactionRecords();
+	}
+
+	void TearDown() override
+	{
+		HostTest::ClearTransactionRecords();
+		FPanelCommandsTest::TearDown();
+	}
+
+	/** The collections in their order: an undo that gives back the same elements in another order is not exact. */
+	FString Collections() const
+	{
+		FString Text = TEXT("Main:");
+		for (const FSoftObjectPath& Path : Package->MainAssets)
+		{
+			Text += TEXT(" ") + Path.ToString();
+		}
+		Text += TEXT(" | Dependencies:");
+		for (const FName& Dependency : Package->Dependencies)
+		{
+			Text += TEXT(" ") + Dependency.ToString();
+		}
+		Text += TEXT(" | Missing:");
+		for (const TPair<FName, int32>& Entry : Package->MissingDependencies)
+		{
+			Text += FString::Printf(TEXT(" %s=%d"), *Entry.Key.ToString(), Entry.Value);
+		}
+		return Text;
+	}
+
+	/** What the panel shows, one line per painted row: texts and buttons of custom rows, groups, property values. */
+	static FString Shown(const TSharedRef<IDetailsView>& View)
+	{
+		FString Text;
+		for (const HostTest::FPaintedDetailCategory& Category : HostTest::PaintDetailsView(View).Categories)
+		{
+			Text += TEXT("[") + Category.DisplayName + TEXT("]\n");
+			for (const HostTest::FPaintedDetailRow& Row : Category.Rows)
+			{
+				Text += FString::Printf(TEXT("%d %s %s"), Row.Depth, *Row.Label, *Row.Value);
+				AppendTexts(Row.WholeRow, Text);
+				Text += TEXT("\n");
+			}
+		}
+		return Text;
+	}
+
+	static void AppendTexts(const HostTest::FWidgetSnapshot& Widget, FString& Text)
+	{
+		if (Widget.Type == TEXT("STextBlock") || Widget.Type == TEXT("SButton"))
+		{
+			Text += TEXT(" \"") + Widget.Arguments.FindRef(TEXT("Text")) + TEXT("\"");
+		}
+		for (const HostTest::FWidgetSnapshot& Child : Widget.Children)
+		{
+			AppendTexts(Child, Text);
+		}
+	}
+
+	int32 StepCount() const
+	{
+		return HostTest::GetUndoHistory().Transactions.Num();
+	}
+
+	/**
+	 * Runs the command and checks that it made one step named Name that holds the package, then that undo gives
+	 * back the package and the panel from before and redo those from after, each with one rebuild of the panel.
+	 */
+	void ExpectOneUndoableStep(const TSharedRef<IDetailsView>& View, const TCHAR* Name, TFunctionRef<void()> Command)
+	{
+		const int32 StepsBefore = StepCount();
+		const FString CollectionsBefore = Collections();
+		const FString ShownBefore = Shown(View);
+
+		Command();
+
+		const HostTest::FUndoHistory History = HostTest::GetUndoHistory();
+		ASSERT_EQ(History.Transactions.Num(), StepsBefore + 1) << TCHAR_TO_UTF8(Name);
+		const HostTest::FTransactionRecord& Step = History.Transactions.Last();
+		EXPECT_EQ(Step.Description, FString(Name));
+		EXPECT_TRUE(Step.Objects.Contains(TWeakObjectPtr<UObject>(Package))) << TCHAR_TO_UTF8(Name);
+		const FString CollectionsAfter = Collections();
+		const FString ShownAfter = Shown(View);
+		ASSERT_NE(CollectionsAfter, CollectionsBefore) << TCHAR_TO_UTF8(Name);
+
+		int32 Before = Refreshes(View);
+		ASSERT_TRUE(HostTest::UndoTransaction());
+		EXPECT_EQ(Collections(), CollectionsBefore) << TCHAR_TO_UTF8(Name);
+		EXPECT_EQ(Shown(View), ShownBefore) << TCHAR_TO_UTF8(Name);
+		EXPECT_EQ(Refreshes(View), Before + 1) << TCHAR_TO_UTF8(Name);
+
+		Before = Refreshes(View);
+		ASSERT_TRUE(HostTest::RedoTransaction());
+		EXPECT_EQ(Collections(), CollectionsAfter) << TCHAR_TO_UTF8(Name);
+		EXPECT_EQ(Shown(View), ShownAfter) << TCHAR_TO_UTF8(Name);
+		EXPECT_EQ(Refreshes(View), Before + 1) << TCHAR_TO_UTF8(Name);
+	}
+
+	/** Runs the command, which has nothing to change, and checks that it left no step and opened no transaction. */
+	void ExpectNoStep(TFunctionRef<void()> Command, const TCHAR* Name)
+	{
+		const int32 StepsBefore = StepCount();
+		const int32 TransactionsBefore = HostTest::GetTransactionRecords().Num();
+		const FString CollectionsBefore = Collections();
+
+		Command();
+
+		EXPECT_EQ(Collections(), CollectionsBefore) << TCHAR_TO_UTF8(Name);
+		EXPECT_EQ(StepCount(), StepsBefore) << TCHAR_TO_UTF8(Name);
+		for (int32 Index = TransactionsBefore; Index < HostTest::GetTransactionRecords().Num(); ++Index)
+		{
+			EXPECT_FALSE(HostTest::GetTransactionRecords()[Index].bCommitted && HostTest::GetTransactionRecords()[Index].Objects.Num() > 0) << TCHAR_TO_UTF8(Name);
+		}
+	}
+
+	/** Fills the package as the panel's buttons would, and starts the history afresh. */
+	void FillAndForget(const TSharedRef<IDetailsView>& View)
+	{
+		FillPackage(View);
+		HostTest::ClearTransactionRecords();
+	}
+};
+
+TEST_F(FPanelUndoTest, AddAllAssetsIsOneStepThatUndoAndRedoFollow)
+{
+	const TSharedRef<IDetailsView> View = OpenPanel();
+
+	ExpectOneUndoableStep(View, TEXT("Add All Assets"), [&]() { Click(View, TEXT("Add All Assets")); });
+	ExpectNoStep([&]() { Click(View, TEXT("Add All Assets")); }, TEXT("Add All Assets again"));
+}
+
+TEST_F(FPanelUndoTest, RemoveAllAssetsIsOneStepThatGivesBackEveryCollection)
+{
+	const TSharedRef<IDetailsView> View = OpenPanel();
+	FillAndForget(View);
+	ASSERT_TRUE(FindButton(View, TEXT("Copy Dependencies")).IsValid());
+
+	ExpectOneUndoableStep(View, TEXT("Remove All Assets"), [&]() { Click(View, TEXT("Remove All Assets")); });
+	ExpectNoStep([&]() { Click(View, TEXT("Remove All Assets")); }, TEXT("Remove All Assets on an empty package"));
+
+	// The warning, the copy button and the list of missing packages come back with the undo.
+	ASSERT_TRUE(HostTest::UndoTransaction());
+	EXPECT_TRUE(FindButton(View, TEXT("Copy Dependencies")).IsValid());
+	EXPECT_TRUE(Shown(View).Contains(TEXT("1 referenced assets are outside of this package's directory.")));
+}
+
+TEST_F(FPanelUndoTest, FindDependenciesIsOneStepAndFindingTheSameAgainIsNone)
+{
+	const TSharedRef<IDetailsView> View = OpenPanel();
+	Package->FindAllAssets();
+	HostTest::ClearTransactionRecords();
+
+	ExpectOneUndoableStep(View, TEXT("Find Dependencies"), [&]() { Click(View, TEXT("Find Dependencies")); });
+	ExpectNoStep([&]() { Click(View, TEXT("Find Dependencies")); }, TEXT("Find Dependencies again"));
+}
+
+TEST_F(FPanelUndoTest, PickingAnAssetIsOneStepAndPickingItAgainIsNone)
+{
+	const TSharedRef<IDetailsView> View = OpenPanel();
+	const TArray<TSharedRef<SObjectPropertyEntryBox>> Boxes = HostTest::FindEntryBoxes(View);
+	ASSERT_EQ(Boxes.Num(), 1);
+	const TArray<FAssetData> Offered = HostTest::GetPickerEntries(Boxes[0]);
+	ASSERT_FALSE(Offered.IsEmpty());
+	const FAssetData Picked = Offered[0];
+
+	ExpectOneUndoableStep(View, TEXT("Add Asset"), [&]() { HostTest::PickAsset(HostTest::FindEntryBoxes(View)[0], Picked); });
+	ExpectNoStep([&]() { HostTest::PickAsset(HostTest::FindEntryBoxes(View)[0], Picked); }, TEXT("Add Asset again"));
+}
+
+TEST_F(FPanelUndoTest, CopyDependenciesIsOneStepThatAlsoPutsBackWhereTheContentPoints)
+{
+	// The outside material, loaded as the editor holds it, so that it can be copied.
+	HostTest::AddAsset(FName(TEXT("/Game/Shared/M_Stone")), MaterialClass);
+	HostTest::LoadRegisteredAssets();
+	const TSharedRef<IDetailsView> View = OpenPanel();
+	FillAndForget(View);
+	UObject* const Rock = StaticFindObject(nullptr, nullptr, TEXT("/Game/Talvyn/Pack/SM_Rock.SM_Rock"));
+	UObject* const Stone = StaticFindObject(nullptr, nullptr, TEXT("/Game/Shared/M_Stone.M_Stone"));
+	ASSERT_NE(Rock, nullptr);
+	ASSERT_TRUE(HostTest::GetHardReferences(Rock).Contains(Stone));
+
+	ExpectOneUndoableStep(View, TEXT("Copy Dependencies"), [&]() { Click(View, TEXT("Copy Dependencies")); });
+	EXPECT_TRUE(Package->MissingDependencies.IsEmpty());
+	EXPECT_FALSE(HostTest::GetHardReferences(Rock).Contains(Stone));
+
+	ASSERT_TRUE(HostTest::UndoTransaction());
+	EXPECT_TRUE(HostTest::GetHardReferences(Rock).Contains(Stone));
+	EXPECT_TRUE(FindButton(View, TEXT("Copy Dependencies")).IsValid());
+}
+
+TEST_F(FPanelUndoTest, CopyDependenciesThatCopiesNothingLeavesNoStep)
+{
+	// The outside material is not an asset the registry knows: it is skipped, and nothing changes.
+	const TSharedRef<IDetailsView> View = OpenPanel();
+	FillAndForget(View);
+
+	ExpectNoStep([&]() { Click(View, TEXT("Copy Dependencies")); }, TEXT("Copy Dependencies"));
+}
+
+TEST_F(FPanelUndoTest, ExportCommandsOpenNoTransaction)
+{
+	const TSharedRef<IDetailsView> View = OpenPanel();
+	FillAndForget(View);
+
+	Click(View, TEXT("Apply Cook Settings"));
+	Click(View, TEXT("Make Pak File"));
+
+	EXPECT_TRUE(HostTest::GetTransactionRecords().IsEmpty());
+	EXPECT_EQ(StepCount(), 0);
+}
+
+TEST_F(FPanelUndoTest, UndoAfterThePanelWasClosedOrRebuiltTouchesNoOldPanel)
+{
+	const TSharedRef<IDetailsView> View = OpenPanel();
+	OpenPanel();
+	Click(View, TEXT("Add All Assets"));
+	Click(View, TEXT("Find Dependencies"));
+	Views.RemoveAt(1);
+	View->ForceRefresh();
+	ASSERT_EQ(HostTest::GetLiveCustomizationCount(), 1);
+	const int32 Before = Refreshes(View);
+
+	ASSERT_TRUE(HostTest::UndoTransaction());
+	ASSERT_TRUE(HostTest::UndoTransaction());
+	EXPECT_TRUE(Package->MainAssets.IsEmpty());
+	EXPECT_EQ(Refreshes(View), Before + 2);
+	EXPECT_EQ(HostTest::GetLiveCustomizationCount(), 1);
+
+	Views.Empty();
+	EXPECT_TRUE(HostTest::RedoTransaction());
+	EXPECT_EQ(Package->MainAssets.Num(), 2);
 }

@@ -100,7 +100,26 @@ namespace HostTest
 	COREUOBJECT_API TArray<FTransactionRecord> GetTransactionRecords();
 	/** The transaction open now (empty when none is). */
 	COREUOBJECT_API FTransactionRecord GetOpenTransaction();
+	/** Forgets the transactions closed so far and empties the undo history. */
 	COREUOBJECT_API void ClearTransactionRecords();
+
+	/** The editor's undo history: the committed transactions that recorded something, oldest first. */
+	struct FUndoHistory
+	{
+		TArray<FTransactionRecord> Transactions;
+		/** How many of the last transactions are undone, and so can be redone. */
+		int32 NumUndone = 0;
+	};
+	COREUOBJECT_API FUndoHistory GetUndoHistory();
+
+	/**
+	 * Undoes the latest transaction not undone yet, as the editor's Undo does (UEditorEngine::UndoTransaction):
+	 * each recorded object gets the state it had when first modified, then PostEditUndo. False when there is
+	 * nothing to undo or a transaction is open.
+	 */
+	COREUOBJECT_API bool UndoTransaction();
+	/** Redoes the earliest undone transaction; false when there is none or a transaction is open. */
+	COREUOBJECT_API bool RedoTransaction();
 
 	/**
 	 * Sets the references an asset holds, standing for its saved property data: hard ones to objects,

@@ -11,8 +11,9 @@ public class TalvynSDKBase : ModuleRules
 
 		if (Target.bBuildEditor)
 		{
-			// Export: packaging settings, the editor's notifications for the tools it runs, and for copying
-			// dependencies the editor's transactions and saving. AssetTools is reached through the module manager.
+			// Export: packaging settings and the editor's notifications for the tools it runs; the editor's
+			// transactions, so that every change is a step of undo; for copying dependencies, saving. AssetTools
+			// is reached through the module manager.
 			PrivateDependencyModuleNames.AddRange(new string[] { "DeveloperToolSettings", "Slate", "SlateCore", "UnrealEd" });
 			PrivateIncludePathModuleNames.AddRange(new string[] { "AssetTools" });
 			DynamicallyLoadedModuleNames.AddRange(new string[] { "AssetTools" });

@@ -32,13 +32,13 @@ void FScopedTransaction::Cancel()
 {
 	if (IsOutstanding())
 	{
-		HostTransactions::Cancel();
+		HostTransactions::Cancel(Index);
 		Index = -1;
 	}
 }
 
 bool FScopedTransaction::IsOutstanding() const
 {
-	// A cancel by an enclosing or nested scope drops the whole transaction, this one's part included.
-	return Index >= 0 && HostTransactions::IsActive();
+	// A cancel by this scope or an enclosing one closes this one's level and those inside it.
+	return Index >= 0 && HostTransactions::GetDepth() > Index;
 }

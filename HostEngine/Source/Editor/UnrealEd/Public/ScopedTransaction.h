@@ -19,7 +19,10 @@ public:
 	FScopedTransaction(const FScopedTransaction&) = delete;
 	FScopedTransaction& operator=(const FScopedTransaction&) = delete;
 
-	/** Drops the transaction with what it recorded; the destructor then closes nothing. */
+	/**
+	 * Drops what was recorded since this scope began (the whole transaction when it is the outermost one); an
+	 * enclosing scope's transaction stays open. The destructor then closes nothing.
+	 */
 	UNREALED_API void Cancel();
 
 	/** Whether this object opened a transaction that is still open. */

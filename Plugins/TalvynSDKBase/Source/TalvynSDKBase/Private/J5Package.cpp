@@ -10,6 +10,12 @@
 #include "UObject/NameTypes.h"
 #include "UObject/Package.h"
 
+#if WITH_EDITOR
+#include "ScopedTransaction.h"
+#endif
+
+#define LOCTEXT_NAMESPACE "J5Package"
+
 namespace J5Package
 {
 	/** The directory without trailing slashes, so that both spellings compare alike. */
@@ -152,9 +158,10 @@ void UJ5Package::FindAllAssets()
 	// The registry's order depends on how it was scanned; sorting keeps the package the same from one run to the next.
 	NewAssets.Sort([](const FSoftObjectPath& A, const FSoftObjectPath& B) { return J5Package::PathLess(A, B); });
 
-	BeginChange();
-	MainAssets.Append(NewAssets);
-	EndChange();
+	ChangeCollections(LOCTEXT("AddAllAssetsTransaction", "Add All Assets"), [this, &NewAssets]()
+	{
+		MainAssets.Append(NewAssets);
+	});
 }
 
 void UJ5Package::AddAsset(const FAssetData& AssetData)
@@ -186,9 +193,10 @@ void UJ5Package::AddAsset(const FAssetData& AssetData)
 		return;
 	}
 
-	BeginChange();
-	MainAssets.Add(Path);
-	EndChange();
+	ChangeCollections(LOCTEXT("AddAssetTransaction", "Add Asset"), [this, &Path]()
+	{
+		MainAssets.Add(Path);
+	});
 }
 
 void UJ5Package::RemoveAllAssets()
@@ -198,11 +206,12 @@ void UJ5Package::RemoveAllAssets()
 		return;
 	}
 
-	BeginChange();
-	MainAssets.Empty();
-	Dependencies.Empty();
-	MissingDependencies.Empty();
-	EndChange();
+	ChangeCollections(LOCTEXT("RemoveAllAssetsTransaction", "Remove All Assets"), [this]()
+	{
+		MainAssets.Empty();
+		Dependencies.Empty();
+		MissingDependencies.Empty();
+	});
 }
 
 void UJ5Package::FindAllDependencies()
@@ -361,10 +370,11 @@ void UJ5Package::FindAllDependencies()
 		return;
 	}
 
-	BeginChange();
-	Dependencies = MoveTemp(NewDependencies);
-	MissingDependencies = MoveTemp(NewMissingDependencies);
-	EndChange();
+	ChangeCollections(LOCTEXT("FindDependenciesTransaction", "Find Dependencies"), [this, &NewDependencies, &NewMissingDependencies]()
+	{
+		Dependencies = MoveTemp(NewDependencies);
+		MissingDependencies = MoveTemp(NewMissingDependencies);
+	});
 }
 
 void UJ5Package::PostInitProperties()
@@ -413,13 +423,30 @@ void UJ5Package::UpdatePackageDirectory()
 	PackageDirectory = FPackageName::GetLongPackagePath(Package->GetName());
 }
 
-void UJ5Package::BeginChange()
+#if WITH_EDITOR
+void UJ5Package::PostEditUndo()
 {
-	Modify();
-	MarkPackageDirty();
-}
+	Super::PostEditUndo();
 
-void UJ5Package::EndChange()
-{
+	// The directory is where the asset is now, which a move since the change may have made another than the one recorded.
+	UpdatePackageDirectory();
+	// Undo and redo set the collections back without an operation, so the panels are told here.
 	OnPackageChanged.Broadcast();
 }
+#endif
+
+void UJ5Package::ChangeCollections(const FText& Description, TFunctionRef<void()> Change)
+{
+	{
+#if WITH_EDITOR
+		// Joins the transaction of an enclosing operation (Copy Dependencies) instead of making a step of its own.
+		FScopedTransaction Transaction(Description);
+#endif
+		Modify();
+		MarkPackageDirty();
+		Change();
+	}
+	OnPackageChanged.Broadcast();
+}
+
+#undef LOCTEXT_NAMESPACE

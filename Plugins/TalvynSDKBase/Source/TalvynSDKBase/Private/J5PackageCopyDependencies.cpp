@@ -214,6 +214,9 @@ void UJ5Package::CopyDependencies()
 	}
 	else
 	{
+		// The package is part of the step whatever the search below finds, so that undoing it shows the list it had.
+		Modify();
+
 		// The package's own content and the copies now refer to the copies; nothing outside the directory is touched.
 		TArray<FName> InsidePackages;
 		for (const FSoftObjectPath& MainAsset : MainAssets)

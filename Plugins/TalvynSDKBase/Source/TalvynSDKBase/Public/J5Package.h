@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CoreMinimal.h"
+#include "Templates/Function.h"
 #include "UObject/Object.h"
 #include "UObject/SoftObjectPath.h"
 #include "J5Package.generated.h"
@@ -40,7 +41,10 @@ public:
 	UPROPERTY(VisibleAnywhere, Category = "Package")
 	TMap<FName, int32> MissingDependencies;
 
-	/** Broadcast once after each operation that changed the collections above, never when nothing changed. */
+	/**
+	 * Broadcast once after each operation that changed the collections above, never when nothing changed, and
+	 * after an undo or redo of such a change.
+	 */
 	FOnJ5PackageChanged OnPackageChanged;
 
 	/** Adds every asset below PackageDirectory, subfolders included, that is not yet a main asset (this one excepted). */
@@ -82,15 +86,18 @@ public:
 	virtual void PostLoad() override;
 	virtual void PostRename(UObject* OldOuter, const FName OldName) override;
 	virtual void PostDuplicate(bool bDuplicateForPIE) override;
+#if WITH_EDITOR
+	virtual void PostEditUndo() override;
+#endif
 	//~ End UObject interface
 
 private:
 	/** Derives PackageDirectory from the package that holds this asset. */
 	void UpdatePackageDirectory();
 
-	/** Records the object for undo and marks its package dirty, ahead of a change. */
-	void BeginChange();
-
-	/** Tells the panels about a change that has been made. */
-	void EndChange();
+	/**
+	 * Makes a change to the collections above as one step of the editor's undo history, named after the
+	 * command that asked for it, then tells the panels. Only for a change: a step is never left empty.
+	 */
+	void ChangeCollections(const FText& Description, TFunctionRef<void()> Change);
 };

@@ -183,6 +183,11 @@ void UObject::PostEditChangeProperty(FPropertyChangedEvent& PropertyChangedEvent
 {
 }
 
+void UObject::PreEditUndo()
+{
+	PreEditChange(nullptr);
+}
+
 void UObject::PostEditUndo()
 {
 }

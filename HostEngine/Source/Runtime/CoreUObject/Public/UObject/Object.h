@@ -73,6 +73,9 @@ class COREUOBJECT_API UObject : public UObjectBaseUtility
 #if WITH_EDITOR
 	virtual void PreEditChange(FProperty* PropertyAboutToChange);
 	virtual void PostEditChangeProperty(FPropertyChangedEvent& PropertyChangedEvent);
+	/** Called before undo or redo restores the object; notes the change as an edit does. */
+	virtual void PreEditUndo();
+	/** Called after undo or redo restored the object. */
 	virtual void PostEditUndo();
 #endif
 

@@ -3,6 +3,8 @@
 #include "CoreMinimal.h"
 #include "UObject/Class.h"
 #include "UObject/UObjectGlobals.h"
+#include <memory>
+#include <type_traits>
 
 /** Base of the reflection records that are not objects. */
 class COREUOBJECT_API FField
@@ -59,9 +61,13 @@ private:
 #endif
 };
 
+/** A property's value kept apart from any object, as the undo buffer keeps an object's state. */
+using FHostSavedPropertyValue = std::shared_ptr<const void>;
+
 /**
  * A reflected member of a class. The host keeps no offsets or type objects: the header tool writes,
- * per property, a function that copies the value between two objects and one that writes it as text.
+ * per property, a function that copies the value between two objects, one that writes it as text, and
+ * two that save it apart from the object and load it back.
  */
 class COREUOBJECT_API FProperty : public FField
 {
@@ -69,12 +75,16 @@ public:
 	using FHostCopyValueFunc = void (*)(UObject* Dest, const UObject* Source);
 	using FHostValueToStringFunc = FString (*)(const UObject* Object);
 	using FHostValueFromStringFunc = bool (*)(UObject* Object, const FString& Text);
+	using FHostSaveValueFunc = FHostSavedPropertyValue (*)(const UObject* Object);
+	using FHostLoadValueFunc = void (*)(UObject* Object, const FHostSavedPropertyValue& Saved);
 
-	FProperty(UStruct* InOwner, FName InName, EPropertyFlags InFlags, FHostCopyValueFunc InCopy, FHostValueToStringFunc InToString, const TCHAR* InCppType, FHostValueFromStringFunc InFromString = nullptr)
+	FProperty(UStruct* InOwner, FName InName, EPropertyFlags InFlags, FHostCopyValueFunc InCopy, FHostValueToStringFunc InToString, FHostSaveValueFunc InSave, FHostLoadValueFunc InLoad, const TCHAR* InCppType, FHostValueFromStringFunc InFromString = nullptr)
 		: FField(InOwner, InName)
 		, PropertyFlags(InFlags)
 		, CopyValue(InCopy)
 		, ValueToString(InToString)
+		, SaveValue(InSave)
+		, LoadValue(InLoad)
 		, ValueFromString(InFromString)
 		, CppType(InCppType)
 	{
@@ -124,9 +134,23 @@ public:
 		return ValueFromString != nullptr && ValueFromString(Object, Text);
 	}
 
+	/** A copy of the object's value that outlives later changes of the object. */
+	FHostSavedPropertyValue HostSaveValue(const UObject* Object) const
+	{
+		return SaveValue(Object);
+	}
+
+	/** Sets the object's value to one that HostSaveValue of this property gave. */
+	void HostLoadValue(UObject* Object, const FHostSavedPropertyValue& Saved) const
+	{
+		LoadValue(Object, Saved);
+	}
+
 private:
 	FHostCopyValueFunc CopyValue = nullptr;
 	FHostValueToStringFunc ValueToString = nullptr;
+	FHostSaveValueFunc SaveValue = nullptr;
+	FHostLoadValueFunc LoadValue = nullptr;
 	FHostValueFromStringFunc ValueFromString = nullptr;
 	FString CppType;
 };
@@ -240,8 +264,8 @@ struct FPropertyChangedEvent
 namespace UECodeGen_Private
 {
 	/**
-	 * The host's property record as the header tool writes it: name, flags, metadata, and the two
-	 * functions that copy and show the value.
+	 * The host's property record as the header tool writes it: name, flags, metadata, and the
+	 * functions that copy, show, save and load the value.
 	 */
 	struct FPropertyParamsBase
 	{
@@ -250,6 +274,8 @@ namespace UECodeGen_Private
 		EPropertyFlags PropertyFlags;
 		FProperty::FHostCopyValueFunc CopyValue;
 		FProperty::FHostValueToStringFunc ValueToString;
+		FProperty::FHostSaveValueFunc SaveValue;
+		FProperty::FHostLoadValueFunc LoadValue;
 		FProperty::FHostValueFromStringFunc ValueFromString;
 #if WITH_METADATA
 		uint16 NumMetaData;
