@@ -449,6 +449,70 @@ def parse_header(path, module_api):
     return raw, classes
 
 
+def parse_enums(path):
+    """The UENUMs of a header: (name, underlying type, [enumerators]) for each 'enum class Name : Type { ... }'."""
+    with open(path, encoding='utf-8') as f:
+        text = strip_comments(f.read())
+    enums = []
+    for m in re.finditer(r'^[ \t]*UENUM[ \t]*\(', text, re.MULTILINE):
+        close = match_paren(text, text.index('(', m.start()))
+        decl = re.compile(r'\s*enum\s+class\s+(\w+)\s*:\s*(\w+)\s*\{').match(text, close)
+        if not decl:
+            raise UhtError(path, line_of(text, m.start()), 'the host reflects only "UENUM() enum class EName : uint8 { ... }"')
+        body_end = match_paren(text, decl.end() - 1, '{', '}')
+        body = text[decl.end():body_end - 1]
+        body = re.sub(r'UMETA\s*\([^)]*\)', '', body)
+        values = []
+        for item in body.split(','):
+            name = item.split('=')[0].strip()
+            if name:
+                values.append(name)
+        enums.append((decl.group(1), decl.group(2), values))
+    return enums
+
+
+def generate_enum_declarations(enums):
+    """Declarations for the generated header: the enum's text form, which config files and the settings editor use."""
+    out = []
+    for name, underlying, _ in enums:
+        out.append(f'// Begin Enum {name}')
+        out.append(f'enum class {name} : {underlying};')
+        out.append(f'FString HostPropertyToString({name} Value);')
+        out.append(f'bool HostPropertyFromString({name}& Value, const FString& Text);')
+        out.append(f'// End Enum {name}')
+        out.append('')
+    return out
+
+
+def generate_enum_definitions(enums):
+    out = []
+    for name, _, values in enums:
+        out.append(f'// Begin Enum {name}')
+        out.append(f'FString HostPropertyToString({name} Value)')
+        out.append('{')
+        out.append('\tswitch (Value)')
+        out.append('\t{')
+        for value in values:
+            out.append(f'\tcase {name}::{value}: return TEXT("{value}");')
+        out.append('\tdefault: return HostPropertyToString((int64)Value);')
+        out.append('\t}')
+        out.append('}')
+        out.append(f'bool HostPropertyFromString({name}& Value, const FString& Text)')
+        out.append('{')
+        out.append('\tconst FString Trimmed = Text.TrimStartAndEnd();')
+        for value in values:
+            out.append(f'\tif (Trimmed.Equals(TEXT("{value}"), ESearchCase::IgnoreCase) || Trimmed.Equals(TEXT("{name}::{value}"), ESearchCase::IgnoreCase))')
+            out.append('\t{')
+            out.append(f'\t\tValue = {name}::{value};')
+            out.append('\t\treturn true;')
+            out.append('\t}')
+        out.append('\treturn false;')
+        out.append('}')
+        out.append(f'// End Enum {name}')
+        out.append('')
+    return out
+
+
 def find_repo_root(module_dir):
     current = os.path.abspath(module_dir)
     while True:
@@ -720,6 +784,20 @@ def generate_class_body(cls, module, module_api, include_path, module_relative, 
             value = f'(bool){value}'
         out.append(f'\t\treturn HostPropertyToString({value});')
         out.append('\t}')
+        out.append(f'\tstatic bool NewProp_{prop.name}_FromString(UObject* Object, const FString& Text)')
+        out.append('\t{')
+        target = f'static_cast<{cls.name}*>(Object)->{prop.name}'
+        if prop.is_bitfield_bool:
+            out.append('\t\tbool Value = false;')
+            out.append('\t\tif (!HostPropertyFromStringIfReadable(Value, Text))')
+            out.append('\t\t{')
+            out.append('\t\t\treturn false;')
+            out.append('\t\t}')
+            out.append(f'\t\t{target} = Value;')
+            out.append('\t\treturn true;')
+        else:
+            out.append(f'\t\treturn HostPropertyFromStringIfReadable({target}, Text);')
+        out.append('\t}')
         # Saved as the member's declared type (a bitfield's integer), so that loading gives back the same value.
         value_type = f'std::remove_cv_t<decltype({cls.name}::{prop.name})>'
         out.append(f'\tstatic FHostSavedPropertyValue NewProp_{prop.name}_Save(const UObject* Object)')
@@ -745,7 +823,7 @@ def generate_class_body(cls, module, module_api, include_path, module_relative, 
         if prop.condition:
             out.append(f'#if {prop.condition}')
         flags = ' | '.join(prop.flags) if prop.flags else 'CPF_None'
-        out.append(f'const UECodeGen_Private::FPropertyParamsBase {statics}::NewProp_{prop.name} = {{ {cpp_string(prop.name)}, {cpp_string(prop.cpp_type)}, (EPropertyFlags)({flags}), &{statics}::NewProp_{prop.name}_Copy, &{statics}::NewProp_{prop.name}_ToString, &{statics}::NewProp_{prop.name}_Save, &{statics}::NewProp_{prop.name}_Load, METADATA_PARAMS(UE_ARRAY_COUNT(NewProp_{prop.name}_MetaData), NewProp_{prop.name}_MetaData) }};')
+        out.append(f'const UECodeGen_Private::FPropertyParamsBase {statics}::NewProp_{prop.name} = {{ {cpp_string(prop.name)}, {cpp_string(prop.cpp_type)}, (EPropertyFlags)({flags}), &{statics}::NewProp_{prop.name}_Copy, &{statics}::NewProp_{prop.name}_ToString, &{statics}::NewProp_{prop.name}_Save, &{statics}::NewProp_{prop.name}_Load, &{statics}::NewProp_{prop.name}_FromString, METADATA_PARAMS(UE_ARRAY_COUNT(NewProp_{prop.name}_MetaData), NewProp_{prop.name}_MetaData) }};')
         if prop.condition:
             out.append(f'#endif // {prop.condition}')
     if cls.properties:
@@ -927,6 +1005,11 @@ def main(argv):
         fid = 'FID_' + sanitise(os.path.splitext(os.path.relpath(header, repo_root))[0])
         generated_h = generate_header(module, module_api, base, include_path, fid, classes)
         generated_cpp = generate_cpp(module, module_api, base, include_path, module_relative, fid, classes, class_modules, header)
+        enums = parse_enums(header)
+        if enums:
+            generated_h = generated_h.replace('#undef CURRENT_FILE_ID', '\n'.join(generate_enum_declarations(enums)) + '\n#undef CURRENT_FILE_ID', 1)
+            generated_cpp = generated_cpp.rstrip('\n') + '\n' + '\n'.join(generate_enum_definitions(enums)) + '\n'
+
         outputs[os.path.join(args.out, base + '.generated.h')] = generated_h
         outputs[os.path.join(args.out, base + '.gen.cpp')] = generated_cpp
         bodies.append(generated_cpp)

@@ -29,6 +29,8 @@ namespace
 		"  open <asset path>     open an existing package asset\n"
 		"  click <label>         click the button with that label\n"
 		"  cook                  run the package's Cook Assets command (the panel has no button for it)\n"
+		"  modify <asset path>   change an asset in the editor without saving it\n"
+		"  setting <name> <value> set a setting of Project Settings > Plugins > Talvyn SDK\n"
 		"  pick <asset path>     choose an asset in the \"Add Asset\" picker\n"
 		"  undo                  undo the latest change (Edit > Undo);  redo  redo it\n"
 		"  expand <group>        open a group;  collapse <group>  close it\n"

@@ -8,6 +8,7 @@
 #include "HostTest/AssetToolsProbe.h"
 #include "HostTest/CoreProbe.h"
 #include "HostTest/CoreUObjectProbe.h"
+#include "HostTest/DeveloperSettingsProbe.h"
 #include "HostTest/DeveloperToolSettingsProbe.h"
 #include "HostTest/ExportProbe.h"
 #include "HostTest/ModuleProbe.h"
@@ -17,7 +18,10 @@
 #include "HostTest/UnrealEdProbe.h"
 #include "IDetailsView.h"
 #include "J5Package.h"
+#include "Misc/CoreDelegates.h"
 #include "Misc/PackageName.h"
+#include "TalvynSDKSettings.h"
+#include "UObject/UnrealType.h"
 #include "Modules/ModuleManager.h"
 #include "PropertyCustomizationHelpers.h"
 #include "Templates/Casts.h"
@@ -228,6 +232,8 @@ FPreviewSession::~FPreviewSession()
 		HostTest::TickGameThreadUntil([]() { return HostTest::TickGameThread() == 0; }, 5.0f);
 		HostTest::CloseAllAssetEditors();
 		HostTest::ResetAssetEditorRecords();
+		// The editor's exit: a tool still running is stopped before the modules unload.
+		FCoreDelegates::OnPreExit.Broadcast();
 		HostTest::UnloadAllModules();
 	}
 	if (!WorkRoot.empty())
@@ -294,6 +300,7 @@ void FPreviewSession::Start()
 	HostTest::SetProjectDirectory(ToFString(WorkProject.string()), ToFString(ProjectName));
 	HostTest::SetEngineDirectory(ToFString((fs::path(WorkRoot) / "Engine").string()));
 	HostTest::ReloadProjectPackagingSettings();
+	HostTest::ReloadDeveloperSettings(*GetMutableDefault<UTalvynSDKSettings>());
 
 	// The editor starts the plugin's modules from the plugin's descriptor, runtime first.
 	for (const TCHAR* ModuleName : { TEXT("TalvynSDKBase"), TEXT("TalvynSDKBaseEditor") })
@@ -385,6 +392,21 @@ bool FPreviewSession::RunAction(const std::string& RawLine)
 	{
 		Cook();
 	}
+	else if (Verb == "modify")
+	{
+		RequireArgument("an asset path");
+		Modify(Argument);
+	}
+	else if (Verb == "setting")
+	{
+		const size_t Gap = Argument.find_first_of(" \t");
+		if (Argument.empty() || Gap == std::string::npos)
+		{
+			throw FPreviewError("\"setting\" needs a name and a value, e.g. \"setting ContainerFormat PakAndIoStore\".");
+		}
+		SetSetting(Argument.substr(0, Gap), Trim(Argument.substr(Gap)));
+		return true;
+	}
 	else if (Verb == "pick")
 	{
 		RequireArgument("an asset path");
@@ -410,7 +432,7 @@ bool FPreviewSession::RunAction(const std::string& RawLine)
 	}
 	else if (Verb != "show")
 	{
-		throw FPreviewError("unknown action " + Quoted(Verb) + "; actions are new, open, click, cook, pick, undo, redo, expand, collapse, search, picker, show, quit.");
+		throw FPreviewError("unknown action " + Quoted(Verb) + "; actions are new, open, click, cook, modify, setting, pick, undo, redo, expand, collapse, search, picker, show, quit.");
 	}
 	Print(RenderPanel());
 	ReportActivity();
@@ -589,6 +611,53 @@ void FPreviewSession::Cook()
 	Package->CookAssets();
 }
 
+void FPreviewSession::Modify(const std::string& AssetPath)
+{
+	FAssetData AssetData;
+	if (!FindAsset(AssetPath, AssetData))
+	{
+		throw FPreviewError("the project has no asset " + Quoted(AssetPath) + ".");
+	}
+	UPackage* const Package = AssetData.GetPackage();
+	if (Package == nullptr)
+	{
+		throw FPreviewError(AssetPath + " is not loaded in the editor (its class is one the preview does not have), so it cannot be changed.");
+	}
+	Package->SetDirtyFlag(true);
+	Print("Changed " + ToUtf8(AssetData.GetObjectPathString()) + " in the editor without saving it\n");
+}
+
+void FPreviewSession::SetSetting(const std::string& Name, const std::string& Value)
+{
+	// Project Settings > Plugins > Talvyn SDK edits the class default object and saves it to the default config file.
+	UTalvynSDKSettings* const Settings = GetMutableDefault<UTalvynSDKSettings>();
+	std::string Known;
+	for (TFieldIterator<FProperty> It(Settings->GetClass()); It; ++It)
+	{
+		if (!It->HasAllPropertyFlags(CPF_Config | CPF_Edit))
+		{
+			continue;
+		}
+		if (!It->GetName().Equals(ToFString(Name), ESearchCase::IgnoreCase))
+		{
+			Known += (Known.empty() ? "" : ", ") + ToUtf8(It->GetName());
+			continue;
+		}
+		if (!It->HostSetValueFromString(Settings, ToFString(Value)))
+		{
+			throw FPreviewError(Quoted(Value) + " is not a value of " + ToUtf8(It->GetName()) + " (" + ToUtf8(It->GetCPPType()) + ").");
+		}
+		if (!Settings->TryUpdateDefaultConfigFile())
+		{
+			throw FPreviewError("the setting could not be saved to " + Tidy(Settings->GetDefaultConfigFilename()) + ".");
+		}
+		Print("Project Settings > " + ToUtf8(Settings->GetCategoryName().ToString()) + " > " + ToUtf8(Settings->GetSectionText().ToString()) + ": "
+			+ ToUtf8(It->GetName()) + " = " + ToUtf8(It->HostGetValueString(Settings)) + " (saved to " + Tidy(Settings->GetDefaultConfigFilename()) + ")\n");
+		return;
+	}
+	throw FPreviewError("the Talvyn SDK settings have no " + Quoted(Name) + "; they are " + Known + ".");
+}
+
 void FPreviewSession::Pick(const std::string& AssetPath)
 {
 	const TSharedRef<IDetailsView> Panel = RequireView();
@@ -739,6 +808,17 @@ void FPreviewSession::ReportActivity()
 	HostTest::TickGameThread();
 
 	std::string Text;
+	const TArray<TArray<FName>> Prompts = HostTest::GetSavePrompts();
+	for (int32 Index = SavePromptsShown; Index < Prompts.Num(); ++Index)
+	{
+		std::string Names;
+		for (const FName& PackageName : Prompts[Index])
+		{
+			Names += (Names.empty() ? "" : ", ") + ToUtf8(PackageName.ToString());
+		}
+		Text += "  save dialog | Save Content: " + Names + " -> Save\n";
+	}
+	SavePromptsShown = Prompts.Num();
 	const TArray<HostTest::FRecordedLogLine> Lines = HostTest::GetRecordedLogLines();
 	for (int32 Index = LogLinesShown; Index < Lines.Num(); ++Index)
 	{

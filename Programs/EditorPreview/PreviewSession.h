@@ -59,6 +59,10 @@ private:
 	void Click(const std::string& Label);
 	/** Runs the package's Cook Assets command, which no button shows. */
 	void Cook();
+	/** Changes an asset in the editor without saving it, as an author's unsaved edit. */
+	void Modify(const std::string& AssetPath);
+	/** Sets a setting of the plugin's page in Project Settings, as the user would there. */
+	void SetSetting(const std::string& Name, const std::string& Value);
 	void Pick(const std::string& AssetPath);
 	/** Undoes the latest change, or redoes the latest undone one, as Edit > Undo and Edit > Redo do. */
 	void StepHistory(bool bUndo);
@@ -80,5 +84,6 @@ private:
 	TSharedPtr<IDetailsView> View;
 	int32 LogLinesShown = 0;
 	int32 NotificationsShown = 0;
+	int32 SavePromptsShown = 0;
 	bool bStarted = false;
 };

@@ -135,24 +135,29 @@ TEST_F(FPreviewTest, DefaultRunWalksThroughTheWholeFlowInOrder)
 	size_t At = 0;
 	for (const char* Expected : {
 		"> new /Game/Talvyn/Pack PKG_Arena",
-		"> click Add All Assets", "Main Assets: 9 | Assets To Cook: 9",
+		"> click Add All Assets", "Main Assets: 10 | Assets To Cook: 10",
 		"> click Find Dependencies", "5 referenced assets are outside of this package's directory.", "\xE2\x96\xB8 Missing Dependencies",
 		"> expand Missing Dependencies", "\xE2\x96\xBE Missing Dependencies", "    /Game/Talvyn/Pack2/BP_Lamp\n        /Game/Talvyn/Pack2/SM_Lamp\n",
 		"> click Copy Dependencies", "MissingDependencies     0 Map elements",
 		"/Game/Shared/Materials/M_Stone copied to /Game/Talvyn/Pack/Dependencies/Game/Shared/Materials/M_Stone.",
 		"5 of 5 outside packages copied into /Game/Talvyn/Pack/Dependencies, 0 skipped.",
 		"> click Find Dependencies", "MissingDependencies     0 Map elements",
-		"> click Apply Cook Settings", "added /Game/Talvyn/Pack to the directories to always cook", "(saved to <work>/DemoProject/Config/DefaultGame.ini)",
-		"> cook", "-run=cook -targetplatform=Linux", "notification | Cook complete",
-		"> click Make Pak File", "\"../../../DemoProject/Content/Talvyn/Pack/Dependencies/Game/Shared/Textures/T_Stone_N.uasset\"",
-		"notification | Pak written: wrote <work>/DemoProject/Saved/Talvyn/PKG_Arena/PKG_Arena.pak" })
+		"> modify /Game/Talvyn/Pack/Materials/M_Pillar", "without saving it",
+		// One click: the editor's save prompt, the cook into the package's own folder, then the pak.
+		"> click Make Pak File", "save dialog | Save Content: /Game/Talvyn/Pack/Materials/M_Pillar",
+		"-run=cook -targetplatform=Linux", "-OutputDir=\"<work>/DemoProject/Saved/Talvyn/PKG_Arena/Cooked/Linux\"",
+		"Mount point ../../../DemoProject/Content/Talvyn/Pack/",
+		"Added file \"../../../DemoProject/Content/Talvyn/Pack/Dependencies/Game/Shared/Textures/T_Stone_N.ubulk\"",
+		"Added file \"../../../DemoProject/Content/Talvyn/Pack/Maps/L_Courtyard/_Generated_/MainGrid_L0_X0_Y0.umap\"",
+		"notification | Make Pak File done: PKG_Arena", "wrote <work>/DemoProject/Saved/Talvyn/PKG_Arena/PKG_Arena.pak (" })
 	{
 		const size_t Found = FindAfter(Result.Out, Expected, At);
 		ASSERT_NE(Found, std::string::npos) << "missing, or out of order: " << Expected << "\n" << Result.Out;
 		At = Found;
 	}
-	// Engine content is reported, never listed as missing.
-	EXPECT_NE(Result.Out.find("3 engine packages are referenced"), std::string::npos);
+	// Engine content is reported, never listed as missing; editor-only references are neither.
+	EXPECT_NE(Result.Out.find("2 engine packages are referenced"), std::string::npos);
+	EXPECT_EQ(Result.Out.find("SK_Guard_HighPoly"), std::string::npos);
 	EXPECT_EQ(Result.Out.find("    /Engine/"), std::string::npos);
 }
 
@@ -167,14 +172,14 @@ TEST_F(FPreviewTest, UndoAndRedoStepThroughTheChangesAndThePanelFollows)
 		// Making the package is not one of the panel's changes.
 		"> undo", "Nothing to undo.",
 		"> click Remove All Assets", "MainAssets              0 Array elements",
-		"> undo", "Undid \"Remove All Assets\".", "Main Assets: 9 | Assets To Cook: 9", "5 referenced assets are outside of this package's directory.",
+		"> undo", "Undid \"Remove All Assets\".", "Main Assets: 10 | Assets To Cook: 10", "5 referenced assets are outside of this package's directory.",
 		"> undo", "Undid \"Find Dependencies\".", "MissingDependencies     0 Map elements",
 		"> redo", "Redid \"Find Dependencies\".", "5 referenced assets are outside of this package's directory.",
 		// Applying the cook settings changes no asset: the step undone next is the package's latest change.
 		"> undo", "Undid \"Find Dependencies\".",
 		"> undo", "Undid \"Add All Assets\".",
 		"> undo", "Nothing to undo.",
-		"> redo", "Redid \"Add All Assets\".", "Main Assets: 9 | Assets To Cook: 9",
+		"> redo", "Redid \"Add All Assets\".", "Main Assets: 10 | Assets To Cook: 10",
 		"> redo", "Redid \"Find Dependencies\".",
 		// Nothing changed the package since "Remove All Assets" was undone, so it can still be redone.
 		"> redo", "Redid \"Remove All Assets\".", "MainAssets              0 Array elements",
@@ -204,7 +209,7 @@ TEST_F(FPreviewTest, ScriptFileRunsEndToEndAndStopsAtQuit)
 	std::ofstream(Scratch / "Steps.script") << "# narration is shown, blank lines are skipped\n\nopen /Game/Talvyn/Pack2/PKG_Lamps\npicker\nsearch Package\nquit\nclick Nothing Here\n";
 	const FRun Result = Run({ PREVIEW_SAMPLE_DIR, "--color=never", "--script", (Scratch / "Steps.script").string() });
 	ASSERT_EQ(Result.ExitCode, 0) << Result.Err;
-	EXPECT_EQ(Result.Out.rfind("Project DemoProject: 15 assets, 26 package references", 0), 0u) << Result.Out;
+	EXPECT_EQ(Result.Out.rfind("Project DemoProject: 19 assets, 28 package references", 0), 0u) << Result.Out;
 	EXPECT_NE(Result.Out.find("\n# narration is shown, blank lines are skipped\n\n> open /Game/Talvyn/Pack2/PKG_Lamps\n"), std::string::npos) << Result.Out;
 	EXPECT_NE(Result.Out.find("Opened /Game/Talvyn/Pack2/PKG_Lamps.PKG_Lamps in the asset editor"), std::string::npos);
 	// The sibling folder's blueprint and mesh are offered; its package asset is not of a kind the picker takes.
@@ -217,7 +222,7 @@ TEST_F(FPreviewTest, PickingAnAssetAddsItAndTheSiblingFolderIsNotOffered)
 {
 	const FRun Result = RunOnSample({ "new /Game/Talvyn/Pack PKG_Arena", "picker", "pick /Game/Talvyn/Pack/Maps/L_Arena" });
 	ASSERT_EQ(Result.ExitCode, 0) << Result.Err;
-	EXPECT_NE(Result.Out.find("picker offers 5 assets:"), std::string::npos);
+	EXPECT_NE(Result.Out.find("picker offers 6 assets:"), std::string::npos);
 	EXPECT_EQ(Result.Out.find("/Game/Talvyn/Pack2/"), std::string::npos);
 	EXPECT_NE(Result.Out.find("Main Assets: 1 | Assets To Cook: 1"), std::string::npos);
 }
@@ -227,7 +232,7 @@ TEST_F(FPreviewTest, InteractiveModeReportsAMistakeAndCarriesOn)
 	const FRun Result = Run({ PREVIEW_SAMPLE_DIR, "--color=never", "--interactive" }, "new /Game/Talvyn/Pack PKG_Arena\nclick Add Everything\nclick Add All Assets\n");
 	ASSERT_EQ(Result.ExitCode, 0) << Result.Err;
 	EXPECT_NE(Result.Err.find("no button labelled \"Add Everything\""), std::string::npos);
-	EXPECT_NE(Result.Out.find("Main Assets: 9 | Assets To Cook: 9"), std::string::npos);
+	EXPECT_NE(Result.Out.find("Main Assets: 10 | Assets To Cook: 10"), std::string::npos);
 }
 
 // Colour: the warning is red on a terminal that has colour, plain text anywhere else.
@@ -262,6 +267,39 @@ TEST_F(FPreviewTest, TerminalGetsColourUnlessNoColorIsSet)
 	};
 	EXPECT_NE(RunOnTerminal("env -u NO_COLOR").find("\x1b[31m5 referenced assets"), std::string::npos);
 	EXPECT_EQ(RunOnTerminal("env NO_COLOR=1").find('\x1b'), std::string::npos);
+}
+
+// The plugin's settings page, changed as a user changes it in Project Settings.
+
+TEST_F(FPreviewTest, AnIoStoreExportEndsByNamingThePakUtocAndUcas)
+{
+	const FRun Result = RunOnSample({ "new /Game/Talvyn/Pack PKG_Io", "click Add All Assets", "click Find Dependencies", "click Copy Dependencies",
+		"click Find Dependencies", "setting ContainerFormat PakAndIoStore", "click Make Pak File" });
+	ASSERT_EQ(Result.ExitCode, 0) << Result.Err;
+
+	EXPECT_NE(Result.Out.find("Project Settings > Plugins > Talvyn SDK: ContainerFormat = PakAndIoStore (saved to <work>/DemoProject/Config/DefaultEditor.ini)"), std::string::npos) << Result.Out;
+	const size_t Last = Result.Out.rfind("notification | Make Pak File done: PKG_Io");
+	ASSERT_NE(Last, std::string::npos) << Result.Out;
+	const std::string Done = Result.Out.substr(Last);
+	for (const char* File : { "<work>/DemoProject/Saved/Talvyn/PKG_Io/PKG_Io.utoc (", "<work>/DemoProject/Saved/Talvyn/PKG_Io/PKG_Io.ucas (", "<work>/DemoProject/Saved/Talvyn/PKG_Io/PKG_Io.pak (" })
+	{
+		EXPECT_NE(Done.find(File), std::string::npos) << File << "\n" << Done;
+	}
+}
+
+TEST_F(FPreviewTest, SettingNamesAnUnknownSettingOrABadValue)
+{
+	const FRun Unknown = RunOnSample({ "setting ContainerFromat PakAndIoStore" });
+	EXPECT_EQ(Unknown.ExitCode, 1);
+	EXPECT_NE(Unknown.Err.find("--do: the Talvyn SDK settings have no \"ContainerFromat\"; they are TargetPlatform, ApplicationProjectName, bCompressPak, ContainerFormat."), std::string::npos) << Unknown.Err;
+
+	const FRun BadValue = RunOnSample({ "setting ContainerFormat Zip" });
+	EXPECT_EQ(BadValue.ExitCode, 1);
+	EXPECT_NE(BadValue.Err.find("--do: \"Zip\" is not a value of ContainerFormat (ETalvynContainerFormat)."), std::string::npos) << BadValue.Err;
+
+	const FRun NoValue = RunOnSample({ "setting bCompressPak" });
+	EXPECT_EQ(NoValue.ExitCode, 1);
+	EXPECT_NE(NoValue.Err.find("\"setting\" needs a name and a value"), std::string::npos) << NoValue.Err;
 }
 
 // Mistakes a user makes: a clear message on stderr, a non-zero exit, never a crash.

@@ -5,7 +5,12 @@
 #include "HostTest/CoreUObjectProbe.h"
 #include "HostTest/DeveloperToolSettingsProbe.h"
 #include "HostTest/ExportProbe.h"
+#include "HostTest/DeveloperSettingsProbe.h"
 #include "HostTest/NotificationProbe.h"
+#include "HostTest/UnrealEdProbe.h"
+#include "TalvynSDKSettings.h"
+#include "Misc/CoreDelegates.h"
+#include "Modules/ModuleManager.h"
 #include "UObject/Package.h"
 #include "UObject/UObjectGlobals.h"
 
@@ -16,9 +21,6 @@
 
 namespace
 {
-	const FTopLevelAssetPath StaticMeshClass(TEXT("/Script/Engine"), TEXT("StaticMesh"));
-	const FTopLevelAssetPath TextureClass(TEXT("/Script/Engine"), TEXT("Texture2D"));
-	const FTopLevelAssetPath WorldClass(TEXT("/Script/Engine"), TEXT("World"));
 
 	FString ToFString(const std::filesystem::path& Path)
 	{
@@ -27,11 +29,21 @@ namespace
 
 	void ClearToolEnvironment()
 	{
-		for (const char* Name : { "FAKE_COOK_ARGS_FILE", "FAKE_COOK_EXIT_CODE", "FAKE_COOK_HANG", "FAKE_COOK_SKIP",
+		for (const char* Name : { "FAKE_COOK_ARGS_FILE", "FAKE_COOK_EXIT_CODE", "FAKE_COOK_HANG", "FAKE_COOK_SKIP", "FAKE_COOK_WARN", "FAKE_COOK_NO_METADATA", "FAKE_COOK_PID_FILE",
 			"FAKE_UNREALPAK_ARGS_FILE", "FAKE_UNREALPAK_EXIT_CODE", "FAKE_UNREALPAK_HANG" })
 		{
 			unsetenv(Name);
 		}
+	}
+
+	/** The plugin's settings as a new project has them. */
+	void ResetSettings()
+	{
+		UTalvynSDKSettings* Settings = GetMutableDefault<UTalvynSDKSettings>();
+		Settings->TargetPlatform.Empty();
+		Settings->ApplicationProjectName.Empty();
+		Settings->bCompressPak = true;
+		Settings->ContainerFormat = ETalvynContainerFormat::Pak;
 	}
 }
 
@@ -55,13 +67,38 @@ void FPackageExportTest::SetUp()
 	HostTest::SetEngineDirectory(ToFString(Root / "Engine"));
 	HostTest::ReloadProjectPackagingSettings();
 
-	HostTest::AddAsset(FName(TEXT("/Game/Pack/SM_Rock")), StaticMeshClass);
-	HostTest::AddAsset(FName(TEXT("/Game/Pack/T_Rock")), TextureClass);
-	HostTest::AddAsset(FName(TEXT("/Game/Pack/Maps/Level")), WorldClass);
-	HostTest::AddDependency(FName(TEXT("/Game/Pack/SM_Rock")), FName(TEXT("/Game/Pack/T_Rock")));
+	// The editor has the plugin's runtime module started: it stops a running export when the editor exits.
+	ASSERT_NE(FModuleManager::Get().LoadModule(FName(TEXT("TalvynSDKBase"))), nullptr);
+	ResetSettings();
+	HostTest::ResetSavePrompts();
+	HostTest::ClearInvokedTabs();
+
+	FString Error;
+	ASSERT_TRUE(HostTest::LoadAssetRegistryFromString(TEXT(
+		"asset /Game/Pack/SM_Rock /Script/Engine.StaticMesh\n"
+		"asset /Game/Pack/T_Rock /Script/Engine.Texture2D\n"
+		"asset /Game/Pack/Maps/Level /Script/Engine.World\n"), TEXT("fixture"), Error));
 	WriteContentFile("Pack/SM_Rock.uasset");
-	WriteContentFile("Pack/T_Rock.uasset");
-	WriteContentFile("Pack/Maps/Level.umap");
+	WriteContentFile("Pack/T_Rock.uasset", "/Script/Engine.Texture2D");
+	WriteContentFile("Pack/Maps/Level.umap", "/Script/Engine.World");
+	if (bWithMaterialAndEditorOnlySource)
+	{
+		ASSERT_TRUE(HostTest::LoadAssetRegistryFromString(TEXT(
+			"asset /Game/Pack/M_Rock /Script/Engine.Material\n"
+			"asset /Game/Art/SM_Rock_Source /Script/Engine.StaticMesh\n"
+			"dep /Game/Pack/SM_Rock /Game/Pack/M_Rock\n"
+			"dep /Game/Pack/M_Rock /Game/Pack/T_Rock\n"
+			"dep /Game/Pack/SM_Rock /Game/Art/SM_Rock_Source editoronly\n"), TEXT("fixture"), Error)) << TCHAR_TO_UTF8(*Error);
+		WriteContentFile("Pack/M_Rock.uasset", "/Script/Engine.Material");
+		WriteContentFile("Art/SM_Rock_Source.uasset");
+	}
+	else
+	{
+		ASSERT_TRUE(HostTest::LoadAssetRegistryFromString(TEXT("dep /Game/Pack/SM_Rock /Game/Pack/T_Rock\n"), TEXT("fixture"), Error)) << TCHAR_TO_UTF8(*Error);
+	}
+	// One File Per Actor: the map's actors are packages of their own, which the cook turns into generated cells.
+	WriteContentFile("__ExternalActors__/Pack/Maps/Level/0/AB/Actor1.uasset", "/Script/Engine.Actor");
+	WriteContentFile("__ExternalActors__/Pack/Maps/Level/0/CD/Actor2.uasset", "/Script/Engine.Actor");
 
 	UPackage* Outer = CreatePackage(TEXT("/Game/Pack/PKG_Pack"));
 	Package = NewObject<UJ5Package>(Outer, TEXT("PKG_Pack"));
@@ -80,6 +117,8 @@ void FPackageExportTest::TearDown()
 		HostTest::ClickNotificationButton(Index, TEXT("Cancel"));
 	}
 	WaitForToolToFinish(10.f);
+	// Whatever still runs (a test that cleared its notifications) stops as at the editor's exit.
+	FCoreDelegates::OnPreExit.Broadcast();
 	HostTest::TickGameThread();
 	HostTest::ClearShownNotifications();
 	HostTest::ClearMessageLogEntries();
@@ -88,6 +127,9 @@ void FPackageExportTest::TearDown()
 	HostTest::SetProjectDirectory(FString(), FString());
 	HostTest::ReloadProjectPackagingSettings();
 	HostTest::SetEngineDirectory(FString());
+	HostTest::ResetSavePrompts();
+	HostTest::ResetSavedPackages();
+	ResetSettings();
 	ClearToolEnvironment();
 	std::error_code Error;
 	std::filesystem::remove_all(Root.parent_path(), Error);
@@ -118,16 +160,18 @@ void FPackageExportTest::RemoveTool(const char* ToolName)
 	std::filesystem::remove(EngineBinaries / ToolName);
 }
 
-void FPackageExportTest::WriteContentFile(const std::string& RelativePath)
+void FPackageExportTest::WriteContentFile(const std::string& RelativePath, const char* ClassPath)
 {
 	const std::filesystem::path File = ProjectDir / "Content" / RelativePath;
 	std::filesystem::create_directories(File.parent_path());
-	std::ofstream(File, std::ios::binary) << "package " << RelativePath << '\n';
+	std::filesystem::path PackageName = std::filesystem::path("/Game") / RelativePath;
+	PackageName.replace_extension();
+	std::ofstream(File, std::ios::binary) << "package " << PackageName.string() << "\nobject " << PackageName.string() << "." << PackageName.filename().string() << " " << ClassPath << "\n";
 }
 
-std::filesystem::path FPackageExportTest::CookedFile(const std::string& RelativePath) const
+std::filesystem::path FPackageExportTest::CookedFile(const std::string& RelativePath, const std::string& Platform) const
 {
-	return ProjectDir / "Saved" / "Cooked" / "Linux" / ProjectName / "Content" / RelativePath;
+	return ProjectDir / "Saved" / "Talvyn" / "PKG_Pack" / "Cooked" / Platform / ProjectName / "Content" / RelativePath;
 }
 
 std::filesystem::path FPackageExportTest::PakFile() const
@@ -138,6 +182,11 @@ std::filesystem::path FPackageExportTest::PakFile() const
 std::filesystem::path FPackageExportTest::ResponseFile() const
 {
 	return ProjectDir / "Saved" / "Talvyn" / "PKG_Pack" / "PKG_Pack.txt";
+}
+
+std::filesystem::path FPackageExportTest::OutputFile(const std::string& Suffix) const
+{
+	return ProjectDir / "Saved" / "Talvyn" / "PKG_Pack" / ("PKG_Pack" + Suffix);
 }
 
 std::string FPackageExportTest::ReadFile(const std::filesystem::path& File) const

@@ -11,7 +11,9 @@
 /**
  * A project on disk whose path holds spaces and non-ASCII letters, an engine folder with the
  * stand-in tools in place of the editor's command-line executable and UnrealPak, and a package
- * asset /Game/Pack/PKG_Pack holding a mesh, its texture and a map.
+ * asset /Game/Pack/PKG_Pack holding a mesh, its material and texture, and a World Partition map
+ * (its actors in /Game/__ExternalActors__); the mesh refers to a source model outside the folder
+ * that only the editor uses. The plugin's runtime module is started, its settings are the defaults.
  */
 class FPackageExportTest : public ::testing::Test
 {
@@ -24,11 +26,15 @@ protected:
 	bool WaitForOutputContaining(const FString& Text, float TimeoutSeconds = 20.f);
 
 	void RemoveTool(const char* ToolName);
-	void WriteContentFile(const std::string& RelativePath);
+	/** A package file as the editor saves it, holding one asset of the class. */
+	void WriteContentFile(const std::string& RelativePath, const char* ClassPath = "/Script/Engine.StaticMesh");
 
-	std::filesystem::path CookedFile(const std::string& RelativePath) const;
+	/** A file of the export's own cook (Saved/Talvyn/PKG_Pack/Cooked/<Platform>/<Project>/Content/<path>). */
+	std::filesystem::path CookedFile(const std::string& RelativePath, const std::string& Platform = "Linux") const;
 	std::filesystem::path PakFile() const;
 	std::filesystem::path ResponseFile() const;
+	/** Saved/Talvyn/PKG_Pack/PKG_Pack<Suffix>: the export's other outputs (".utoc", "-IoStore.txt"...). */
+	std::filesystem::path OutputFile(const std::string& Suffix) const;
 
 	/** The mount paths in the pak's index. */
 	std::vector<std::string> ReadPakIndex() const;
@@ -46,6 +52,12 @@ protected:
 	};
 	FShown LastNotification() const;
 	int32 NotificationCount() const;
+
+	/**
+	 * Whether the package's mesh has a material and an editor-only source model (set before SetUp); without
+	 * them the mesh refers to its texture directly.
+	 */
+	bool bWithMaterialAndEditorOnlySource = true;
 
 	std::filesystem::path Root;
 	std::filesystem::path ProjectDir;

@@ -27,9 +27,13 @@ namespace HostTest
 		FString Text;
 		/** Raised by FMessageLog::Notify: Text is the notification's text. */
 		bool bIsNotification = false;
+		/** The start of a page (FMessageLog::NewPage): Text is its label. The listing shows only its last page. */
+		bool bIsNewPage = false;
 	};
 
 	/** Everything the message logs received, oldest first, across all listings. */
 	CORE_API TArray<FMessageLogEntry> GetMessageLogEntries();
 	CORE_API void ClearMessageLogEntries();
+	/** What the listing shows now: its last page, starting with the page's own entry, if it has one. */
+	CORE_API TArray<FMessageLogEntry> GetMessageLogPage(FName LogName);
 }

@@ -26,4 +26,7 @@ namespace HostTest
 
 	/** Unloads every loaded module, last loaded first, as the editor does at exit. */
 	CORE_API void UnloadAllModules();
+
+	/** Shuts the editor down as the engine loop does: the pre-exit broadcasts, then every module unloaded. */
+	CORE_API void ExitEditor();
 }

@@ -28,4 +28,8 @@ namespace HostTest
 	SLATE_API bool ClickNotificationButton(int32 Index, const FString& ButtonText);
 	/** Forgets the notifications (they are removed from the screen too). */
 	SLATE_API void ClearShownNotifications();
+
+	/** The tabs asked for through FGlobalTabmanager::TryInvokeTab ("OutputLog"...), oldest first. */
+	SLATE_API TArray<FName> GetInvokedTabs();
+	SLATE_API void ClearInvokedTabs();
 }

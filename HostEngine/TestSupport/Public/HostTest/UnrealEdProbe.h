@@ -50,4 +50,19 @@ namespace HostTest
 	UNREALED_API void ResetSavedPackages();
 	/** Makes saving the package fail (as a read-only file would) until the next reset. */
 	UNREALED_API void FailSavingPackage(FName PackageName);
+
+	/** The user's answer to the editor's save dialog. */
+	enum class ESavePromptAnswer : int32
+	{
+		Save,
+		DontSave,
+		Cancel
+	};
+
+	/** How the user answers the save dialogs from now on (default: Save). */
+	UNREALED_API void SetSavePromptAnswer(ESavePromptAnswer Answer);
+	/** The packages each save dialog listed, oldest dialog first. */
+	UNREALED_API TArray<TArray<FName>> GetSavePrompts();
+	/** Forgets the dialogs and answers Save again. */
+	UNREALED_API void ResetSavePrompts();
 }

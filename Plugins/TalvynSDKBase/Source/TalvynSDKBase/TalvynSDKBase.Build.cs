@@ -6,7 +6,7 @@ public class TalvynSDKBase : ModuleRules
 	{
 		PCHUsage = PCHUsageMode.UseExplicitOrSharedPCHs;
 
-		PublicDependencyModuleNames.AddRange(new string[] { "Core", "CoreUObject", "Engine" });
+		PublicDependencyModuleNames.AddRange(new string[] { "Core", "CoreUObject", "DeveloperSettings", "Engine" });
 		PrivateDependencyModuleNames.AddRange(new string[] { "AssetRegistry" });
 
 		if (Target.bBuildEditor)

@@ -1,6 +1,7 @@
 #include "FileHelpers.h"
 
 #include "HostTest/SavedPackageRecords.h"
+#include "HostTest/UnrealEdProbe.h"
 #include "Misc/FileHelper.h"
 #include "Misc/PackageName.h"
 #include "Misc/Paths.h"
@@ -92,4 +93,48 @@ bool UEditorLoadingAndSavingUtils::SavePackages(const TArray<UPackage*>& Package
 		UnrealEdPrivate::RecordSavedPackage(Package->GetFName());
 	}
 	return bAllSaved;
+}
+
+FEditorFileUtils::EPromptReturnCode FEditorFileUtils::PromptForCheckoutAndSave(const TArray<UPackage*>& PackagesToSave, bool bCheckDirty, bool bPromptToSave, TArray<UPackage*>* OutFailedPackages, bool bAlreadyCheckedOut, bool bCanBeDeclined)
+{
+	TArray<UPackage*> ToSave;
+	TArray<FName> Names;
+	for (UPackage* Package : PackagesToSave)
+	{
+		if (Package != nullptr && (!bCheckDirty || Package->IsDirty()))
+		{
+			ToSave.AddUnique(Package);
+			Names.AddUnique(Package->GetFName());
+		}
+	}
+	if (ToSave.Num() == 0)
+	{
+		return PR_Success;
+	}
+	if (bPromptToSave)
+	{
+		const HostTest::ESavePromptAnswer Answer = static_cast<HostTest::ESavePromptAnswer>(UnrealEdPrivate::RecordSavePrompt(Names));
+		if (Answer == HostTest::ESavePromptAnswer::Cancel)
+		{
+			return PR_Cancelled;
+		}
+		if (Answer == HostTest::ESavePromptAnswer::DontSave)
+		{
+			// A dialog that cannot be declined offers no "Don't Save"; closing it cancels.
+			return bCanBeDeclined ? PR_Declined : PR_Cancelled;
+		}
+	}
+	bool bAllSaved = true;
+	for (UPackage* Package : ToSave)
+	{
+		if (!UEditorLoadingAndSavingUtils::SavePackages({ Package }, /*bOnlyDirty=*/false))
+		{
+			bAllSaved = false;
+			if (OutFailedPackages != nullptr)
+			{
+				OutFailedPackages->Add(Package);
+			}
+		}
+	}
+	return bAllSaved ? PR_Success : PR_Failure;
 }

@@ -257,7 +257,7 @@ void UJ5Package::FindAllDependencies()
 		for (int32 Index = 0; Index < InsideQueue.Num(); ++Index)
 		{
 			References.Reset();
-			AssetRegistry.GetDependencies(InsideQueue[Index], References, EDependencyCategory::Package, EDependencyQuery::NoRequirements);
+			AssetRegistry.GetDependencies(InsideQueue[Index], References, EDependencyCategory::Package, EDependencyQuery::Game);
 			for (const FName Reference : References)
 			{
 				// Most references lead to a package this walk has placed already: a look-up costs less than the spelling.
@@ -293,7 +293,7 @@ void UJ5Package::FindAllDependencies()
 	auto Enter = [&AssetRegistry, &PendingDependencies, &Stack](const FName Package, const int32 OutsideDepth)
 	{
 		const int32 First = PendingDependencies.Num();
-		AssetRegistry.GetDependencies(Package, PendingDependencies, EDependencyCategory::Package, EDependencyQuery::NoRequirements);
+		AssetRegistry.GetDependencies(Package, PendingDependencies, EDependencyCategory::Package, EDependencyQuery::Game);
 		Stack.Add(J5Package::FWalkFrame{ First, First, PendingDependencies.Num(), OutsideDepth });
 	};
 

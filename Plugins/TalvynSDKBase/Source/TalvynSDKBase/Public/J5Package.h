@@ -56,16 +56,23 @@ public:
 	/** Empties MainAssets, Dependencies and MissingDependencies. */
 	void RemoveAllAssets();
 
-	/** Walks the package dependencies of the main assets and fills Dependencies and MissingDependencies afresh. */
+	/**
+	 * Walks the package dependencies of the main assets that a cook follows (game ones, hard and soft) and
+	 * fills Dependencies and MissingDependencies afresh.
+	 */
 	void FindAllDependencies();
 
 	/** Adds the directory and the package's maps to the project's cook settings and saves them to DefaultGame.ini. */
 	void ApplyCookSettings();
 
-	/** Runs the engine's cook commandlet over the directory's content, with a notification that follows it. */
+	/** Cooks the directory's content and maps into Saved/Talvyn/<Name>/Cooked, with a notification that follows it. */
 	void CookAssets();
 
-	/** Writes the cooked files of the main assets and their dependencies into <Name>.pak with UnrealPak. */
+	/**
+	 * The whole export, as one task under one notification: saves the unsaved content (with the editor's
+	 * prompt), cooks it, and writes the cooked files of the main assets and their dependencies into
+	 * Saved/Talvyn/<Name>/<Name>.pak for the application set in Project Settings > Plugins > Talvyn SDK.
+	 */
 	void MakePakFile();
 
 	/**

@@ -9,4 +9,7 @@ namespace UnrealEdPrivate
 
 	/** Whether the tests asked saving this package to fail. */
 	bool ShouldSavingFail(FName PackageName);
+
+	/** Notes a save dialog the editor showed, with the packages it listed; returns the answer the tests chose. */
+	int32 RecordSavePrompt(const TArray<FName>& PackageNames);
 }

@@ -138,6 +138,18 @@ namespace
 		static TSet<FName> Failing;
 		return Failing;
 	}
+
+	TArray<TArray<FName>>& SavePrompts()
+	{
+		static TArray<TArray<FName>> Prompts;
+		return Prompts;
+	}
+
+	HostTest::ESavePromptAnswer& SavePromptAnswer()
+	{
+		static HostTest::ESavePromptAnswer Answer = HostTest::ESavePromptAnswer::Save;
+		return Answer;
+	}
 }
 
 namespace UnrealEdPrivate
@@ -150,6 +162,12 @@ namespace UnrealEdPrivate
 	bool ShouldSavingFail(FName PackageName)
 	{
 		return FailingPackages().Contains(PackageName);
+	}
+
+	int32 RecordSavePrompt(const TArray<FName>& PackageNames)
+	{
+		SavePrompts().Add(PackageNames);
+		return static_cast<int32>(SavePromptAnswer());
 	}
 }
 
@@ -169,5 +187,21 @@ namespace HostTest
 	void FailSavingPackage(FName PackageName)
 	{
 		FailingPackages().Add(PackageName);
+	}
+
+	void SetSavePromptAnswer(ESavePromptAnswer Answer)
+	{
+		SavePromptAnswer() = Answer;
+	}
+
+	TArray<TArray<FName>> GetSavePrompts()
+	{
+		return SavePrompts();
+	}
+
+	void ResetSavePrompts()
+	{
+		SavePrompts().Reset();
+		SavePromptAnswer() = ESavePromptAnswer::Save;
 	}
 }

@@ -46,9 +46,27 @@ namespace HostTest
 		TArray<FMessageLogEntry> Entries;
 		for (const UE::Host::FMessageLogRecord& Record : UE::Host::GetMessageLogRecords())
 		{
-			Entries.Add(FMessageLogEntry{ Record.LogName, Record.Severity, Record.Text, Record.bIsNotification });
+			Entries.Add(FMessageLogEntry{ Record.LogName, Record.Severity, Record.Text, Record.bIsNotification, Record.bIsNewPage });
 		}
 		return Entries;
+	}
+
+	TArray<FMessageLogEntry> GetMessageLogPage(FName LogName)
+	{
+		TArray<FMessageLogEntry> Page;
+		for (const FMessageLogEntry& Entry : GetMessageLogEntries())
+		{
+			if (Entry.LogName != LogName)
+			{
+				continue;
+			}
+			if (Entry.bIsNewPage)
+			{
+				Page.Reset();
+			}
+			Page.Add(Entry);
+		}
+		return Page;
 	}
 
 	void ClearMessageLogEntries()

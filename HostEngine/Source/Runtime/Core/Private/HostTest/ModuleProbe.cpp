@@ -1,5 +1,6 @@
 #include "HostTest/ModuleProbe.h"
 
+#include "Misc/CoreDelegates.h"
 #include "Modules/ModuleManager.h"
 #include "Modules/ModuleManagerState.h"
 
@@ -69,6 +70,13 @@ namespace HostTest
 	bool IsModuleRegistered(const FName ModuleName)
 	{
 		return FModuleInitializerEntry::FindModule(*ModuleName.ToString()) != nullptr;
+	}
+
+	void ExitEditor()
+	{
+		FCoreDelegates::OnEnginePreExit.Broadcast();
+		FCoreDelegates::OnPreExit.Broadcast();
+		UnloadAllModules();
 	}
 
 	void UnloadAllModules()

@@ -185,7 +185,11 @@ int32 FMessageLog::NumMessages(EMessageSeverity::Type InSeverityFilter)
 
 void FMessageLog::NewPage(const FText& InLabel)
 {
+	// The listing starts a fresh page: what was shown before moves out of view.
 	Flush();
+	FListings& Listings = GetListings();
+	std::lock_guard<std::mutex> Lock(Listings.Mutex);
+	Listings.Records.Add(UE::Host::FMessageLogRecord{ LogName, EMessageSeverity::Info, InLabel.ToString(), false, true });
 }
 
 FMessageLog& FMessageLog::SuppressLoggingToOutputLog(bool bShouldSuppress)

@@ -12,6 +12,8 @@ namespace UE::Host
 		FString Text;
 		/** A notification raised by FMessageLog::Notify rather than a message. */
 		bool bIsNotification;
+		/** The start of a new page (FMessageLog::NewPage); Text is its label. */
+		bool bIsNewPage = false;
 	};
 
 	TArray<FMessageLogRecord> GetMessageLogRecords();

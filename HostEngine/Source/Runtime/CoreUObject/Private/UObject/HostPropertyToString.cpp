@@ -124,3 +124,61 @@ FString HostPropertyToString(const UObject* Value)
 {
 	return Value ? Value->GetPathName() : FString(TEXT("None"));
 }
+
+bool HostPropertyFromString(bool& Value, const FString& Text)
+{
+	const FString Trimmed = Text.TrimStartAndEnd();
+	if (Trimmed.Equals(TEXT("True"), ESearchCase::IgnoreCase) || Trimmed == TEXT("1") || Trimmed.Equals(TEXT("Yes"), ESearchCase::IgnoreCase))
+	{
+		Value = true;
+		return true;
+	}
+	if (Trimmed.Equals(TEXT("False"), ESearchCase::IgnoreCase) || Trimmed == TEXT("0") || Trimmed.Equals(TEXT("No"), ESearchCase::IgnoreCase))
+	{
+		Value = false;
+		return true;
+	}
+	return false;
+}
+
+bool HostPropertyFromString(int32& Value, const FString& Text)
+{
+	const FString Trimmed = Text.TrimStartAndEnd();
+	if (Trimmed.IsEmpty() || !Trimmed.IsNumeric() || Trimmed.Contains(TEXT(".")))
+	{
+		return false;
+	}
+	Value = FCString::Atoi(*Trimmed);
+	return true;
+}
+
+bool HostPropertyFromString(float& Value, const FString& Text)
+{
+	const FString Trimmed = Text.TrimStartAndEnd();
+	if (Trimmed.IsEmpty() || !Trimmed.IsNumeric())
+	{
+		return false;
+	}
+	Value = FCString::Atof(*Trimmed);
+	return true;
+}
+
+bool HostPropertyFromString(FString& Value, const FString& Text)
+{
+	// The ini form may quote a string.
+	FString Unquoted = Text;
+	if (Unquoted.Len() >= 2 && Unquoted.StartsWith(TEXT("\"")) && Unquoted.EndsWith(TEXT("\"")))
+	{
+		Unquoted = Unquoted.Mid(1, Unquoted.Len() - 2);
+	}
+	Value = Unquoted;
+	return true;
+}
+
+bool HostPropertyFromString(FName& Value, const FString& Text)
+{
+	FString Name;
+	HostPropertyFromString(Name, Text);
+	Value = FName(*Name);
+	return true;
+}

@@ -204,7 +204,7 @@ namespace UECodeGen_Private
 		{
 			const FPropertyParamsBase& PropertyParams = *Params.PropertyArray[Index];
 			FProperty* Property = new FProperty(NewClass, FName(*FromUTF8(PropertyParams.NameUTF8)), PropertyParams.PropertyFlags,
-				PropertyParams.CopyValue, PropertyParams.ValueToString, PropertyParams.SaveValue, PropertyParams.LoadValue, *FromUTF8(PropertyParams.CppTypeUTF8));
+				PropertyParams.CopyValue, PropertyParams.ValueToString, PropertyParams.SaveValue, PropertyParams.LoadValue, *FromUTF8(PropertyParams.CppTypeUTF8), PropertyParams.ValueFromString);
 #if WITH_METADATA
 			for (uint16 MetaIndex = 0; MetaIndex < PropertyParams.NumMetaData; ++MetaIndex)
 			{

@@ -95,3 +95,34 @@ auto HostPropertyToString(const T& Value) -> decltype(LexToString(Value))
 {
 	return LexToString(Value);
 }
+
+// The reverse, as the config system reads a value from an ini file and the settings editor from what
+// the user typed: false, with the value unchanged, for text the type does not accept.
+COREUOBJECT_API bool HostPropertyFromString(bool& Value, const FString& Text);
+COREUOBJECT_API bool HostPropertyFromString(int32& Value, const FString& Text);
+COREUOBJECT_API bool HostPropertyFromString(float& Value, const FString& Text);
+COREUOBJECT_API bool HostPropertyFromString(FString& Value, const FString& Text);
+COREUOBJECT_API bool HostPropertyFromString(FName& Value, const FString& Text);
+
+namespace HostPropertyText
+{
+	template<typename T>
+	auto FromString(T& Value, const FString& Text, int) -> decltype(HostPropertyFromString(Value, Text))
+	{
+		return HostPropertyFromString(Value, Text);
+	}
+
+	/** Types the host cannot read from text. */
+	template<typename T>
+	bool FromString(T&, const FString&, long)
+	{
+		return false;
+	}
+}
+
+/** What the header tool's generated code calls for every property. */
+template<typename T>
+bool HostPropertyFromStringIfReadable(T& Value, const FString& Text)
+{
+	return HostPropertyText::FromString(Value, Text, 0);
+}

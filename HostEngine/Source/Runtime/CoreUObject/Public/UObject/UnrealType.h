@@ -74,16 +74,18 @@ class COREUOBJECT_API FProperty : public FField
 public:
 	using FHostCopyValueFunc = void (*)(UObject* Dest, const UObject* Source);
 	using FHostValueToStringFunc = FString (*)(const UObject* Object);
+	using FHostValueFromStringFunc = bool (*)(UObject* Object, const FString& Text);
 	using FHostSaveValueFunc = FHostSavedPropertyValue (*)(const UObject* Object);
 	using FHostLoadValueFunc = void (*)(UObject* Object, const FHostSavedPropertyValue& Saved);
 
-	FProperty(UStruct* InOwner, FName InName, EPropertyFlags InFlags, FHostCopyValueFunc InCopy, FHostValueToStringFunc InToString, FHostSaveValueFunc InSave, FHostLoadValueFunc InLoad, const TCHAR* InCppType)
+	FProperty(UStruct* InOwner, FName InName, EPropertyFlags InFlags, FHostCopyValueFunc InCopy, FHostValueToStringFunc InToString, FHostSaveValueFunc InSave, FHostLoadValueFunc InLoad, const TCHAR* InCppType, FHostValueFromStringFunc InFromString = nullptr)
 		: FField(InOwner, InName)
 		, PropertyFlags(InFlags)
 		, CopyValue(InCopy)
 		, ValueToString(InToString)
 		, SaveValue(InSave)
 		, LoadValue(InLoad)
+		, ValueFromString(InFromString)
 		, CppType(InCppType)
 	{
 	}
@@ -123,6 +125,15 @@ public:
 		return ValueToString(Object);
 	}
 
+	/**
+	 * Sets the value from its text form, as the config system and the settings editor do; false (value
+	 * unchanged) for text the type does not accept, or a type the host cannot read from text.
+	 */
+	bool HostSetValueFromString(UObject* Object, const FString& Text) const
+	{
+		return ValueFromString != nullptr && ValueFromString(Object, Text);
+	}
+
 	/** A copy of the object's value that outlives later changes of the object. */
 	FHostSavedPropertyValue HostSaveValue(const UObject* Object) const
 	{
@@ -140,6 +151,7 @@ private:
 	FHostValueToStringFunc ValueToString = nullptr;
 	FHostSaveValueFunc SaveValue = nullptr;
 	FHostLoadValueFunc LoadValue = nullptr;
+	FHostValueFromStringFunc ValueFromString = nullptr;
 	FString CppType;
 };
 
@@ -264,6 +276,7 @@ namespace UECodeGen_Private
 		FProperty::FHostValueToStringFunc ValueToString;
 		FProperty::FHostSaveValueFunc SaveValue;
 		FProperty::FHostLoadValueFunc LoadValue;
+		FProperty::FHostValueFromStringFunc ValueFromString;
 #if WITH_METADATA
 		uint16 NumMetaData;
 		const FMetaDataPairParam* MetaDataArray;

@@ -1,0 +1,4 @@
+#include "Misc/CoreDelegates.h"
+
+FSimpleMulticastDelegate FCoreDelegates::OnPreExit;
+FSimpleMulticastDelegate FCoreDelegates::OnEnginePreExit;
