@@ -1,4 +1,4 @@
-// The part of the engine's automation framework that the plugin's behaviour tests use: how a spec's cases are
+// The part of the engine's automation framework that the plugin's behaviour tests use: how a behaviour test's cases are
 // named and listed, the order its blocks run in, and what a case reports when a check fails.
 
 #include <gtest/gtest.h>
@@ -10,7 +10,7 @@
 
 namespace AutomationTestTest
 {
-	/** What the spec below did, in order. */
+	/** What the behaviour test below did, in order. */
 	static TArray<FString>& Steps()
 	{
 		static TArray<FString> Recorded;

@@ -371,10 +371,10 @@ void FAutomationSpecBase::EnsureDefinitions() const
 void FAutomationSpecBase::GetTests(TArray<FString>& OutBeautifiedNames, TArray<FString>& OutTestCommands) const
 {
 	EnsureDefinitions();
-	for (const FSpecIt& Spec : Its)
+	for (const FSpecIt& Case : Its)
 	{
-		OutBeautifiedNames.Add(Spec.Description);
-		OutTestCommands.Add(Spec.Id);
+		OutBeautifiedNames.Add(Case.Description);
+		OutTestCommands.Add(Case.Id);
 	}
 }
 
@@ -402,16 +402,16 @@ void FAutomationSpecBase::Describe(const FString& InDescription, TFunction<void(
 void FAutomationSpecBase::It(const FString& InDescription, TFunction<void()> DoWork)
 {
 	checkf(ScopeStack.Num() > 0, TEXT("It must be called from Define"));
-	FSpecIt Spec;
+	FSpecIt Case;
 	for (const FString& Description : DescriptionStack)
 	{
-		Spec.Description += Description + TEXT(" ");
+		Case.Description += Description + TEXT(" ");
 	}
-	Spec.Description += InDescription;
-	Spec.Id = FString::Printf(TEXT("%d"), Its.Num());
-	Spec.Work = MoveTemp(DoWork);
-	Spec.Scopes = ScopeStack;
-	Its.Add(MoveTemp(Spec));
+	Case.Description += InDescription;
+	Case.Id = FString::Printf(TEXT("%d"), Its.Num());
+	Case.Work = MoveTemp(DoWork);
+	Case.Scopes = ScopeStack;
+	Its.Add(MoveTemp(Case));
 }
 
 void FAutomationSpecBase::BeforeEach(TFunction<void()> DoWork)
@@ -430,11 +430,11 @@ bool FAutomationSpecBase::RunTest(const FString& InParameters)
 {
 	EnsureDefinitions();
 	const FSpecIt* Found = nullptr;
-	for (const FSpecIt& Spec : Its)
+	for (const FSpecIt& Case : Its)
 	{
-		if (Spec.Id == InParameters)
+		if (Case.Id == InParameters)
 		{
-			Found = &Spec;
+			Found = &Case;
 			break;
 		}
 	}

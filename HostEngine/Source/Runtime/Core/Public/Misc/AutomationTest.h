@@ -7,7 +7,7 @@
 #include "Templates/SharedPointer.h"
 
 /**
- * The engine's automation framework, as far as behaviour tests written as specs use it: tests register
+ * The engine's automation framework, as far as behaviour tests written with Describe and It use it: tests register
  * themselves when their module loads, report their cases by name, and are run one case at a time by
  * whoever drives the framework (the editor's Session Frontend, "Automation RunTests", a runner program).
  */
@@ -130,7 +130,7 @@ public:
 	const FString& GetDisplayName() const { return DisplayName; }
 	/** "Talvyn.Editor.Subject.Describe It": the path the editor's test tree and filters use. */
 	const FString& GetFullTestPath() const { return FullTestPath; }
-	/** The registered name of the test (its class name for specs). */
+	/** The registered name of the test (the class name of a Describe/It test). */
 	const FString& GetTestName() const { return TestName; }
 	const FString& GetTestParameter() const { return TestParameter; }
 	const FString& GetSourceFile() const { return SourceFile; }
@@ -367,7 +367,7 @@ private:
 };
 
 /**
- * A test written as a spec: Define() declares its cases with Describe, It, BeforeEach and AfterEach. Each It
+ * A behaviour test: Define() declares its cases with Describe, It, BeforeEach and AfterEach. Each It
  * is one case; its BeforeEach blocks run before it, outermost first, and its AfterEach blocks after it,
  * innermost first, also when it reported errors.
  */
