@@ -425,7 +425,7 @@ private:
 	TArray<FString> DescriptionStack;
 };
 
-/** Declares a spec class; the members the spec needs go between this and END_DEFINE_SPEC. */
+/** Declares a behaviour test class; the members its cases need go between this and END_DEFINE_SPEC. */
 #define BEGIN_DEFINE_SPEC(TClass, PrettyName, TFlags) \
 	class TClass : public FAutomationSpecBase \
 	{ \
