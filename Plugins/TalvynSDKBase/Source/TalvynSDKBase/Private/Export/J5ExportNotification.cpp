@@ -64,36 +64,31 @@ void FJ5ExportNotification::SetProgress(const FString& SubText)
 
 void FJ5ExportNotification::Succeed(const FString& Text, const FString& SubText)
 {
-	if (Item.IsValid())
-	{
-		Item->SetText(FText::FromString(Text));
-		Item->SetSubText(FText::FromString(SubText));
-		Item->SetCompletionState(SNotificationItem::CS_Success);
-		Item->ExpireAndFadeout();
-		Item.Reset();
-	}
+	End(Text, SubText, SNotificationItem::CS_Success, true);
 }
 
 void FJ5ExportNotification::Fail(const FString& Text, const FString& Reason)
 {
-	if (Item.IsValid())
-	{
-		Item->SetText(FText::FromString(Text));
-		Item->SetSubText(FText::FromString(Reason));
-		// It stays until dismissed: the reason is what the user has to read.
-		Item->SetCompletionState(SNotificationItem::CS_Fail);
-		Item.Reset();
-	}
+	// It stays until dismissed: the reason is what the user has to read.
+	End(Text, Reason, SNotificationItem::CS_Fail, false);
 }
 
 void FJ5ExportNotification::Canceled(const FString& Text, const FString& SubText)
+{
+	End(Text, SubText, SNotificationItem::CS_None, true);
+}
+
+void FJ5ExportNotification::End(const FString& Text, const FString& SubText, SNotificationItem::ECompletionState State, bool bFadeOut)
 {
 	if (Item.IsValid())
 	{
 		Item->SetText(FText::FromString(Text));
 		Item->SetSubText(FText::FromString(SubText));
-		Item->SetCompletionState(SNotificationItem::CS_None);
-		Item->ExpireAndFadeout();
+		Item->SetCompletionState(State);
+		if (bFadeOut)
+		{
+			Item->ExpireAndFadeout();
+		}
 		Item.Reset();
 	}
 }

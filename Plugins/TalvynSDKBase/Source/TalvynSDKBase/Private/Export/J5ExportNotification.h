@@ -5,8 +5,7 @@
 #if WITH_EDITOR
 
 #include "Templates/SharedPointer.h"
-
-class SNotificationItem;
+#include "Widgets/Notifications/SNotificationList.h"
 
 /**
  * The one notification that follows an export from start to end: pending with a throbber and Cancel
@@ -26,6 +25,9 @@ public:
 	static void ShowFailure(const FString& Text, const FString& Reason);
 
 private:
+	/** Shows the final state and lets go of the notification; a faded one leaves by itself. */
+	void End(const FString& Text, const FString& SubText, SNotificationItem::ECompletionState State, bool bFadeOut);
+
 	TSharedPtr<SNotificationItem> Item;
 };
 
